@@ -1,0 +1,86 @@
+// Formatted-input scanning written out by hand: a blank matches any run of white space, "%s"
+// takes a word, "%d" a signed decimal that wraps around in 32 bits instead of overflowing.
+#include "record_scan.h"
+
+#include <cstddef>
+
+namespace {
+
+bool isScanSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void skipSpace(const char*& p) {
+    while (isScanSpace(*p))
+        ++p;
+}
+
+// "%s": the longest run of non-white-space characters after any white space.
+bool takeWord(const char*& p, char (&word)[LineBufferSize]) {
+    skipSpace(p);
+    std::size_t length = 0;
+    while (*p != '\0' && !isScanSpace(*p)) {
+        if (length < LineBufferSize - 1)
+            word[length++] = *p;
+        ++p;
+    }
+    word[length] = '\0';
+    return length > 0;
+}
+
+// "%d": an optionally signed run of decimal digits after any white space.
+bool takeNumber(const char*& p, std::int32_t& number) {
+    skipSpace(p);
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    if (*p < '0' || *p > '9')
+        return false;
+    std::uint32_t value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+    if (negative)
+        value = 0u - value;
+    number = static_cast<std::int32_t>(value);
+    return true;
+}
+
+bool matchChar(const char*& p, char expected) {
+    if (*p != expected)
+        return false;
+    ++p;
+    return true;
+}
+
+// " = ": the separator between a record's name and its value.
+bool matchEquals(const char*& p) {
+    skipSpace(p);
+    if (!matchChar(p, '='))
+        return false;
+    skipSpace(p);
+    return true;
+}
+
+} // namespace
+
+int scanHeaderRecord(const char* line, char (&name)[LineBufferSize], std::int32_t& number) {
+    const char* p = line;
+    if (!takeWord(p, name))
+        return 0;
+    if (!matchEquals(p) || !takeNumber(p, number))
+        return 1;
+    return 2;
+}
+
+int scanObjectRecord(const char* line, char (&name)[LineBufferSize], char& typeLetter,
+                     std::int32_t& number) {
+    const char* p = line;
+    if (!takeWord(p, name))
+        return 0;
+    if (!matchEquals(p) || *p == '\0')
+        return 1;
+    typeLetter = *p++;
+    if (!matchChar(p, ',') || !takeNumber(p, number))
+        return 2;
+    return 3;
+}

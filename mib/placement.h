@@ -1,0 +1,26 @@
+// Naming of a dotted path's components and their placement on the open branch of the tree.
+#pragma once
+
+#include "mib_text.h"
+#include "run_state.h"
+
+// The split form of one object name. Each component's chained name extends the one before it
+// (or replaces it while that is empty), so every chained name is a prefix of `text`: slot k is
+// text[0 .. ends[k]). Slot 0 is the empty prefix.
+struct ObjectPath {
+    char text[LineBufferSize];
+    int ends[PathTableLevels];
+};
+
+// Rewrites one component into its chained name at the end of `path.text`, given that slot
+// `slot - 1` holds the chained name of the component before it.
+void chainComponentName(const char* component, int componentLength, ObjectPath& path, int slot);
+
+// Fills slots 1 to n with the chained names of the n components of `objectName` and returns
+// n + 1. Names longer than MaxLineLength are cut to that length first.
+int splitObjectPath(const char* objectName, ObjectPath& path);
+
+inline int slotLength(const ObjectPath& path, int slot) { return path.ends[slot]; }
+
+// Places one object record: opens the nodes its path needs and writes its object block.
+void placeObject(MibWriter& writer, const char* objectName, char typeLetter);
