@@ -8,7 +8,8 @@ namespace {
 void flushBuffer(MibStream& stream) {
     if (stream.used == 0)
         return;
-    if (stream.file == nullptr || std::fwrite(stream.buffer, 1, stream.used, stream.file) != stream.used)
+    if (stream.file == nullptr ||
+        std::fwrite(stream.buffer, 1, stream.used, stream.file) != stream.used)
         stream.writeFailed = true;
     stream.used = 0;
 }

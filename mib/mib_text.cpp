@@ -83,7 +83,8 @@ void writeObjectType(MibWriter& writer, const char* objectName, std::size_t obje
                      char typeLetter, PathLevel& parent) {
     const char* syntax = syntaxForTypeLetter(typeLetter);
     if (syntax == nullptr) {
-        std::fprintf(writer.console, "Unknown object type for object %.*s, parent %s position %d\r\n",
+        std::fprintf(writer.console,
+                     "Unknown object type for object %.*s, parent %s position %d\r\n",
                      static_cast<int>(objectNameLength), objectName, parent.name,
                      static_cast<int>(parent.nextChild));
         return;
@@ -101,4 +102,6 @@ void writeObjectType(MibWriter& writer, const char* objectName, std::size_t obje
     writer.counters->objectsAdded = wrappingIncrement(writer.counters->objectsAdded);
 }
 
-void writeModuleFooter(MibWriter& writer) { appendLiteral(*writer.stream, "\nEND\n"); }
+void writeModuleFooter(MibWriter& writer) {
+    appendLiteral(*writer.stream, "\nEND\n");
+}

@@ -20,7 +20,9 @@ void chainComponentName(const char* component, int componentLength, ObjectPath& 
 // n + 1. Names longer than MaxLineLength are cut to that length first.
 int splitObjectPath(const char* objectName, ObjectPath& path);
 
-inline int slotLength(const ObjectPath& path, int slot) { return path.ends[slot]; }
+inline int slotLength(const ObjectPath& path, int slot) {
+    return path.ends[slot];
+}
 
 // Places one object record: opens the nodes its path needs and writes its object block.
 void placeObject(MibWriter& writer, const char* objectName, char typeLetter);

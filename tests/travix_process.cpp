@@ -5,11 +5,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-const char* travixBinary() { return TRAVIX_BINARY; }
+const char* travixBinary() {
+    return TRAVIX_BINARY;
+}
 
 TravixRun runTravix(const std::vector<std::string>& arguments, const std::string& workDirectory) {
     TravixRun run{std::string(), -1};
@@ -90,4 +93,9 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
         return;
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
+}
+
+void removeTree(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
 }

@@ -26,3 +26,6 @@ std::string makeScratchDirectory();
 bool fileExists(const std::string& path);
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
+
+// Removes a scratch directory and everything in it.
+void removeTree(const std::string& path);
