@@ -185,8 +185,8 @@ Summary checkConsole(const Outcome& run, const std::string& mibPath) {
     require(run.status == 0, "exit status is 0", std::to_string(run.status));
     const std::string bannerStart = "\r\nTRAVIX Ver 2.10  ";
     const std::size_t dateAndTime = 20; // "May 21 2012 11:10:30"
-    require(startsWith(console, bannerStart) &&
-                console.compare(bannerStart.size() + dateAndTime, 3 + 12, " \r\nWorking...\r\n") == 0,
+    require(startsWith(console, bannerStart) && console.compare(bannerStart.size() + dateAndTime,
+                                                                3 + 12, " \r\nWorking...\r\n") == 0,
             "console starts with the banner and Working...", console);
 
     const std::size_t summaryStart = console.rfind("Lines processed: ");
@@ -194,8 +194,7 @@ Summary checkConsole(const Outcome& run, const std::string& mibPath) {
     Summary summary{0, 0, 0, 0};
     require(std::sscanf(console.c_str() + summaryStart,
                         "Lines processed: %d\r\nNodes added: %d\r\nObjects Added: %d",
-                        &summary.linesProcessed, &summary.nodesAdded,
-                        &summary.objectsAdded) == 3,
+                        &summary.linesProcessed, &summary.nodesAdded, &summary.objectsAdded) == 3,
             "the summary holds three counters", console);
     char expected[256];
     std::snprintf(expected, sizeof expected,
