@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Times travix on large generated definition files against the limit set by the disk: reading the
+# definition file and writing the MIB bytes, `cat big.def >/dev/null; cat big.mib >copy.mib`.
+# The two are run alternately; the report gives the median of each, their ratio, the MB/s of MIB
+# output and travix's peak resident memory.
+#
+#   bench/run.sh [RECORDS ...]          default: 10000 1000000
+#
+# BENCH_REPEATS (default 7) sets how often each is timed, BENCH_BUILD_DIR (default build-bench)
+# where the release build goes, BENCH_WORK_DIR (default inside it) where the files go.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BENCH_BUILD_DIR:-$root/build-bench}
+work=${BENCH_WORK_DIR:-$build/bench-data}
+repeats=${BENCH_REPEATS:-7}
+seed=1
+sizes=("$@")
+[ ${#sizes[@]} -gt 0 ] || sizes=(10000 1000000)
+
+if [ ! -x /usr/bin/time ]; then
+    echo "bench/run.sh needs /usr/bin/time (Debian package time; bash .ci/install-deps)" >&2
+    exit 1
+fi
+
+echo "Building a release binary in $build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTRAVIX_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target travix generate_definitions >/dev/null
+travix=$build/travix
+generate=$build/bench/generate_definitions
+mkdir -p "$work"
+cd "$work"
+
+# Address-space randomisation alone moves the peak resident memory of one and the same run by a
+# few hundred KiB (how much of the shared C library happens to be mapped); measured with a fixed
+# layout, it shows what the program itself holds.
+fixed_layout=()
+if setarch "$(uname -m)" -R true 2>/dev/null; then
+    fixed_layout=(setarch "$(uname -m)" -R)
+fi
+
+nanoseconds() { date +%s%N; }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+seconds() { awk -v ns="$1" 'BEGIN { printf "%.3f", ns / 1e9 }'; }
+
+report=()
+verdict=ok
+previous_rss=
+for records in "${sizes[@]}"; do
+    def=big-$records.def
+    mib=big-$records.mib
+    echo "Generating $records records (seed $seed)"
+    "$generate" "$records" "$seed" >"$def"
+    # The first conversion makes the MIB file the limit copies and warms the page cache for both.
+    "$travix" "$def" "$mib" >console-$records.txt
+    if ! grep -q "^Lines processed: $records"$'\r'"\$" console-$records.txt; then
+        echo "travix did not process all $records records; see $work/console-$records.txt" >&2
+        exit 1
+    fi
+    cat "$mib" >copy.mib
+
+    limit_times=()
+    travix_times=()
+    rss_values=()
+    for ((i = 0; i < repeats; i++)); do
+        start=$(nanoseconds)
+        cat "$def" >/dev/null
+        cat "$mib" >copy.mib
+        end=$(nanoseconds)
+        limit_times+=($((end - start)))
+
+        start=$(nanoseconds)
+        "$travix" "$def" "$mib" >/dev/null
+        end=$(nanoseconds)
+        travix_times+=($((end - start)))
+
+        "${fixed_layout[@]}" /usr/bin/time -f %M -o rss.txt "$travix" "$def" "$mib" >/dev/null
+        rss_values+=("$(cat rss.txt)")
+    done
+    rm -f copy.mib
+
+    limit=$(median "${limit_times[@]}")
+    took=$(median "${travix_times[@]}")
+    rss=$(median "${rss_values[@]}")
+    rss_max=$(printf '%s\n' "${rss_values[@]}" | sort -n | tail -n 1)
+    def_bytes=$(wc -c <"$def")
+    mib_bytes=$(wc -c <"$mib")
+    ratio=$(awk -v a="$took" -v b="$limit" 'BEGIN { printf "%.2f", a / b }')
+    rate=$(awk -v bytes="$mib_bytes" -v ns="$took" 'BEGIN { printf "%.0f", bytes / 1e6 / (ns / 1e9) }')
+    report+=("$(printf '%9s %8.2f %8.2f %9s %9s %6s %9s %10s %10s' "$records" \
+        "$(awk -v b="$def_bytes" 'BEGIN { print b / 1e6 }')" \
+        "$(awk -v b="$mib_bytes" 'BEGIN { print b / 1e6 }')" \
+        "$(seconds "$limit")" "$(seconds "$took")" "$ratio" "$rate" "$rss" "$rss_max")")
+
+    if [ "$rss_max" -ge 4096 ]; then
+        verdict="missed: peak RSS $rss_max KiB at $records records is not under 4 MiB"
+    fi
+    if [ -n "$previous_rss" ] && [ "$rss" != "$previous_rss" ]; then
+        verdict="missed: peak RSS differs between sizes ($previous_rss vs $rss KiB)"
+    fi
+    previous_rss=$rss
+    last_ratio=$ratio
+done
+
+echo
+echo "travix against the limit (cat the definition file to /dev/null, cat the MIB file to a copy);"
+echo "medians of $repeats alternating runs each, on $(nproc) cores, $(uname -sr)"
+[ ${#fixed_layout[@]} -eq 0 ] || echo "(peak RSS measured with address-space randomisation off)"
+printf '%9s %8s %8s %9s %9s %6s %9s %10s %10s\n' records "def MB" "MIB MB" "limit s" \
+    "travix s" ratio "MIB MB/s" "RSS KiB" "max KiB"
+printf '%s\n' "${report[@]}"
+if awk -v r="$last_ratio" 'BEGIN { exit !(r > 2) }'; then
+    verdict="missed: travix takes $last_ratio times the limit at ${sizes[-1]} records (target 2)"
+fi
+echo "Targets (at most 2 times the limit at the largest size, same peak RSS at every size,"
+echo "under 4 MiB): $verdict"
