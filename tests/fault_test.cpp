@@ -232,6 +232,31 @@ TEST_F(Fault, PathOfNothingButDots) {
     EXPECT_EQ(readFileBytes(path("out.mib")), ModuleHeader + body + Footer);
 }
 
+// Line ends read the same wherever they fall against the reader's 64 KiB blocks: with padding of
+// every length in front, some CR LF pair and some lone CR straddle the edge of the first block.
+TEST_F(Fault, LineEndsReadTheSameAcrossReadBlocks) {
+    auto definitions = [](std::size_t padding, const std::string& lineEnd) {
+        std::string text = std::string(padding, '#') + "\n" + Header;
+        for (int i = 10000; i < 14000; ++i)
+            text += "o.n" + std::to_string(i) + " = s, 1" + lineEnd;
+        return text;
+    };
+    for (std::size_t padding = 1; padding <= 19; ++padding) {
+        SCOPED_TRACE("padding " + std::to_string(padding));
+        TravixRun plain = convert(definitions(padding, "\n"));
+        const std::string plainMib = readFileBytes(path("out.mib"));
+        const std::string done = summary(4000, 5, 4000, "out.mib");
+        ASSERT_GE(plain.console.size(), done.size());
+        ASSERT_EQ(plain.console.substr(plain.console.size() - done.size()), done);
+        for (const char* lineEnd : {"\r\n", "\rZ\r\n"}) {
+            ASSERT_GT(definitions(padding, lineEnd).size(), 65536u);
+            TravixRun run = convert(definitions(padding, lineEnd));
+            EXPECT_EQ(run.console, plain.console);
+            EXPECT_EQ(readFileBytes(path("out.mib")), plainMib);
+        }
+    }
+}
+
 // Stray bytes of every value, before and after a complete header: the run ends normally with the
 // summary, and the definition file is left as it was.
 TEST_F(Fault, StrayBytesEndWithTheSummary) {
