@@ -45,7 +45,13 @@ void appendBytes(MibStream& stream, const char* bytes, std::size_t length) {
     }
 }
 
-void appendNumber(MibStream& stream, std::int32_t number) {
+char* beginPiece(MibStream& stream) {
+    if (MibStreamBufferSize - stream.used < MaxPieceLength)
+        flushBuffer(stream);
+    return stream.buffer + stream.used;
+}
+
+char* putNumber(char* out, std::int32_t number) {
     char digits[12];
     char* end = digits + sizeof digits;
     char* first = end;
@@ -59,5 +65,9 @@ void appendNumber(MibStream& stream, std::int32_t number) {
     } while (magnitude != 0u);
     if (number < 0)
         *--first = '-';
-    appendBytes(stream, first, static_cast<std::size_t>(end - first));
+    return putBytes(out, first, static_cast<std::size_t>(end - first));
+}
+
+void appendNumber(MibStream& stream, std::int32_t number) {
+    endPiece(stream, putNumber(beginPiece(stream), number));
 }

@@ -8,13 +8,15 @@ namespace {
 void writeIdentifierLine(MibWriter& writer, const char* name, std::size_t nameLength,
                          const char* parentName, std::size_t parentNameLength,
                          std::int32_t number) {
-    MibStream& out = *writer.stream;
-    appendBytes(out, name, nameLength);
-    appendLiteral(out, "\t\tOBJECT IDENTIFIER ::= { ");
-    appendBytes(out, parentName, parentNameLength);
-    appendLiteral(out, " ");
-    appendNumber(out, number);
-    appendLiteral(out, " }\n");
+    MibStream& stream = *writer.stream;
+    char* out = beginPiece(stream);
+    out = putBytes(out, name, nameLength);
+    out = putLiteral(out, "\t\tOBJECT IDENTIFIER ::= { ");
+    out = putBytes(out, parentName, parentNameLength);
+    *out++ = ' ';
+    out = putNumber(out, number);
+    out = putLiteral(out, " }\n");
+    endPiece(stream, out);
     writer.counters->nodesAdded = wrappingIncrement(writer.counters->nodesAdded);
 }
 
@@ -25,22 +27,35 @@ std::int32_t takeChildNumber(PathLevel& parent) {
     return number;
 }
 
-} // namespace
+struct SyntaxText {
+    const char* text; // null for a letter without a SYNTAX
+    std::size_t length;
+};
 
-const char* syntaxForTypeLetter(char typeLetter) {
+template <std::size_t N> constexpr SyntaxText syntaxText(const char (&text)[N]) {
+    return SyntaxText{text, N - 1};
+}
+
+SyntaxText syntaxTextFor(char typeLetter) {
     switch (typeLetter) {
     case 'c':
     case 'i':
     case 'l':
-        return "INTEGER";
+        return syntaxText("INTEGER");
     case 'b':
     case 's':
-        return "OCTET STRING";
+        return syntaxText("OCTET STRING");
     case 'q':
-        return "COUNTER64";
+        return syntaxText("COUNTER64");
     default:
-        return nullptr;
+        return SyntaxText{nullptr, 0};
     }
+}
+
+} // namespace
+
+const char* syntaxForTypeLetter(char typeLetter) {
+    return syntaxTextFor(typeLetter).text;
 }
 
 void writeModuleHeader(MibWriter& writer, const char* mibPath, const HeaderValues& header) {
@@ -81,8 +96,8 @@ void writeNodeLine(MibWriter& writer, const char* nodeName, std::size_t nodeName
 
 void writeObjectType(MibWriter& writer, const char* objectName, std::size_t objectNameLength,
                      char typeLetter, PathLevel& parent) {
-    const char* syntax = syntaxForTypeLetter(typeLetter);
-    if (syntax == nullptr) {
+    const SyntaxText syntax = syntaxTextFor(typeLetter);
+    if (syntax.text == nullptr) {
         std::fprintf(writer.console,
                      "Unknown object type for object %.*s, parent %s position %d\r\n",
                      static_cast<int>(objectNameLength), objectName, parent.name,
@@ -90,15 +105,17 @@ void writeObjectType(MibWriter& writer, const char* objectName, std::size_t obje
         return;
     }
     std::int32_t number = takeChildNumber(parent);
-    MibStream& out = *writer.stream;
-    appendBytes(out, objectName, objectNameLength);
-    appendLiteral(out, " OBJECT-TYPE\n\tSYNTAX ");
-    appendBytes(out, syntax, std::strlen(syntax));
-    appendLiteral(out, "\n\tMAX-ACCESS read-write\n\tSTATUS current\n\t::= { ");
-    appendBytes(out, parent.name, static_cast<std::size_t>(parent.nameLength));
-    appendLiteral(out, " ");
-    appendNumber(out, number);
-    appendLiteral(out, " }\n");
+    MibStream& stream = *writer.stream;
+    char* out = beginPiece(stream);
+    out = putBytes(out, objectName, objectNameLength);
+    out = putLiteral(out, " OBJECT-TYPE\n\tSYNTAX ");
+    out = putBytes(out, syntax.text, syntax.length);
+    out = putLiteral(out, "\n\tMAX-ACCESS read-write\n\tSTATUS current\n\t::= { ");
+    out = putBytes(out, parent.name, static_cast<std::size_t>(parent.nameLength));
+    *out++ = ' ';
+    out = putNumber(out, number);
+    out = putLiteral(out, " }\n");
+    endPiece(stream, out);
     writer.counters->objectsAdded = wrappingIncrement(writer.counters->objectsAdded);
 }
 

@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdio>
 
+// Every name the writers take is at most MaxLineLength bytes, as is everything taken from a line;
+// a node line or an object block thus always fits one piece of the stream.
+
 // What the writers touch besides the stream: the counters, the path table and the console.
 struct MibWriter {
     MibStream* stream;
