@@ -2,10 +2,14 @@
 // in process, and what it leaves on the console and in the MIB file must keep the module's rules
 // whatever the input. A broken rule aborts with a description, which the fuzzer reports as a crash.
 //
+// Besides these rules, the console and the MIB file must equal what a plain second rendering of
+// the conversion rules (reference_model.cpp) makes of the same input.
+//
 // Each input is converted three times: twice into a fresh MIB file (the two runs must agree byte
 // for byte, so nothing survives from one run into the next) and once with the MIB path naming the
 // definition file itself, by its own path, a symlink or a hard link (the file must stay intact).
 #include "../driver/conversion.h"
+#include "reference_model.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -347,6 +351,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Summary summary = checkConsole(first, space.mibPath);
     checkMibFile(first, space.mibPath, summary);
 
+    // The rules once more, rendered independently: the run must match them byte for byte.
+    const std::size_t bannerLength = 42; // "\r\nTRAVIX Ver 2.10  May 21 2012 11:10:30 \r\n"
+    const ModelOutcome model = modelConversion(definition, space.mibPath, false);
+    require(first.console.compare(bannerLength, std::string::npos, model.console) == 0,
+            "the console matches the rules", first.console + "\n---- expected:\n" + model.console);
+    require(first.mibExists == model.mibExists && first.mib == model.mib,
+            "the MIB file matches the rules", first.mib + "\n---- expected:\n" + model.mib);
+
     unlink(space.mibPath.c_str());
     const Outcome second = convert(space, space.mibPath);
     require(second.console == first.console && second.mibExists == first.mibExists &&
@@ -360,6 +372,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& mibPath = *sameFile[size % 3];
     const Outcome same = convert(space, mibPath);
     const Summary sameSummary = checkConsole(same, mibPath);
+    const ModelOutcome refused = modelConversion(definition, mibPath, true);
+    require(same.console.compare(bannerLength, std::string::npos, refused.console) == 0,
+            "the console of a refused MIB file matches the rules",
+            same.console + "\n---- expected:\n" + refused.console);
     require(same.mibExists && same.mib == definition, "the definition file stays intact",
             mibPath + "\n" + same.console);
     require(sameSummary.linesProcessed == 0 && sameSummary.nodesAdded == 0 &&
