@@ -6,22 +6,30 @@
 
 namespace {
 
-// Makes at least one unread byte available; false at end of input or on a failed read.
-bool refill(LineReader& reader) {
-    if (reader.next < reader.end)
-        return true;
-    if (reader.atEnd || reader.failed)
-        return false;
+// What one chunk may have to look at: MaxLineLength characters and, when the last of them is a
+// CR, the byte after it, which may make the pair one line feed.
+constexpr std::size_t ChunkReach = MaxLineLength + 1;
+
+// Makes a whole chunk's reach available unless the file has less left or reading failed: the
+// unread rest moves to the front of the buffer and the buffer is filled up behind it.
+void fillReach(LineReader& reader) {
+    const std::size_t left = reader.end - reader.next;
+    if (left >= ChunkReach || reader.atEnd || reader.failed)
+        return;
+    std::memmove(reader.buffer, reader.buffer + reader.next, left);
     reader.next = 0;
-    reader.end = std::fread(reader.buffer, 1, InputBufferSize, reader.file);
-    if (reader.end == 0) {
-        if (std::ferror(reader.file))
-            reader.failed = true;
-        else
-            reader.atEnd = true;
-        return false;
+    reader.end = left;
+    while (reader.end < ChunkReach && !reader.atEnd && !reader.failed) {
+        const std::size_t got =
+            std::fread(reader.buffer + reader.end, 1, InputBufferSize - reader.end, reader.file);
+        reader.end += got;
+        if (got == 0) {
+            if (std::ferror(reader.file))
+                reader.failed = true;
+            else
+                reader.atEnd = true;
+        }
     }
-    return true;
 }
 
 } // namespace
@@ -36,20 +44,29 @@ void attachLineReader(LineReader& reader, std::FILE* file) {
 }
 
 ChunkResult readChunk(LineReader& reader, char (&line)[LineBufferSize]) {
-    int count = 0;
-    while (count < MaxLineLength && refill(reader)) {
-        char c = reader.buffer[reader.next++];
-        if (c == '\r' && refill(reader) && reader.buffer[reader.next] == '\n') {
-            ++reader.next;
-            c = '\n';
-        }
-        line[count++] = c;
-        if (c == '\n')
-            break;
-    }
-    line[count] = '\0';
-    if (reader.failed)
+    fillReach(reader);
+    const char* start = reader.buffer + reader.next;
+    const std::size_t available = reader.end - reader.next;
+    const std::size_t window = available < MaxLineLength ? available : MaxLineLength;
+    std::size_t taken = window; // bytes of input the chunk uses up
+    bool crLf = false;          // the chunk ends in a CR LF pair, read as one LF
+    if (const void* found = std::memchr(start, '\n', window)) {
+        taken = static_cast<std::size_t>(static_cast<const char*>(found) - start) + 1;
+        crLf = taken > 1 && start[taken - 2] == '\r';
+    } else if (available > MaxLineLength && start[MaxLineLength - 1] == '\r' &&
+               start[MaxLineLength] == '\n') {
+        taken = MaxLineLength + 1;
+        crLf = true;
+    } else if (reader.failed && (available < MaxLineLength || start[MaxLineLength - 1] == '\r')) {
+        // The chunk would need bytes that the failed read did not deliver.
         return ChunkResult::ReadFailed;
+    }
+    const std::size_t count = crLf ? taken - 1 : taken;
+    std::memcpy(line, start, count);
+    if (crLf)
+        line[count - 1] = '\n';
+    line[count] = '\0';
+    reader.next += taken;
     return count == 0 ? ChunkResult::EndOfInput : ChunkResult::Line;
 }
 
