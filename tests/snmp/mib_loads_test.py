@@ -208,6 +208,7 @@ class Checker:
             os.remove(mib_path)
         subprocess.run([os.path.abspath(travix), os.path.abspath(definition), "out.mib"], cwd=folder,
                        capture_output=True, check=True)
+        print(f"{label}:")
         tree = derive_tree(definition)
         with open(mib_path, "rb") as handle:
             written = written_assignments(handle.read().decode("latin-1"))
@@ -236,7 +237,7 @@ class Checker:
             return
         for message in load_messages.splitlines():
             if ambiguous and message.startswith("Warning:"):
-                print(f"{label}: net-snmp warns, as expected for repeated names: {message}")
+                print(f"  net-snmp warns, as expected for repeated names: {message}")
             else:
                 self.fail(f"{label}: snmptranslate says: {message}")
 
@@ -252,20 +253,23 @@ class Checker:
                 if resolved not in allowed:
                     self.fail(f"{label}: {kind} {name} resolved to {resolved}, expected one of "
                               f"{sorted(allowed)}")
-                elif resolved != dotted(placed):
-                    print(f"{label}: {kind} {name} is ambiguous: first placed at "
-                          f"{dotted(placed)}, net-snmp takes {resolved}")
+                else:
+                    placements = ", ".join(dotted(a[4]) for a in tree.assignments if a[0] == name)
+                    print(f"  {MODULE}::{name:<40} {resolved}   ambiguous: placed at "
+                          f"{placements}, parent or name assigned more than once")
                 continue
             if resolved != dotted(placed):
                 self.fail(f"{label}: {kind} {name} resolved to {resolved or errors}, expected "
                           f"{dotted(placed)}")
+            else:
+                print(f"  {MODULE}::{name:<40} {resolved}")
         for name in tree.skipped:
             if name in candidates:
                 continue
             status, output, _ = self.translate(mib_path, "-On", f"{MODULE}::{name}")
             if status == 0:
                 self.fail(f"{label}: {name} has an unknown type letter, yet resolved to {output}")
-        print(f"{label}: {len(checked)} names resolved, "
+        print(f"  {len(checked)} names resolved, "
               f"{len(tree.skipped)} unknown-letter objects absent")
 
 
