@@ -59,13 +59,21 @@ file(APPEND ${source}/sensor.def "alarm.acknowledged = c, 7\n")
 run("build after a new record" succeeds ${CMAKE_COMMAND} --build ${build})
 expect_in(${mib} "alarm-acknowledged OBJECT-TYPE")
 
-# A blank line ends travix's run early and drops the records after it; travix still exits 0.
+# travix exits 0 whatever it reports; the build step must fail on its messages instead and leave
+# no MIB behind. A blank line ends the run and drops the records after it.
 file(READ ${source}/sensor.def good_definitions)
-file(APPEND ${source}/sensor.def "\nalarm.silenced = c, 8\n")
-run("build with a blank line in the records" fails ${CMAKE_COMMAND} --build ${build})
-if(NOT output MATCHES "Execution stopped at line" OR EXISTS ${mib})
-    message(FATAL_ERROR "the failed build must show travix's message and leave no MIB:\n${output}")
-endif()
+foreach(case "\nalarm.silenced = c, 8\n|Execution stopped at line"
+             "alarm.silenced = C, 8\n|Unknown object type for object alarm-silenced"
+             "alarm.silenced=c, 8\n|error scanning line")
+    string(REPLACE "|" ";" case "${case}")
+    list(GET case 0 bad_record)
+    list(GET case 1 message)
+    file(WRITE ${source}/sensor.def "${good_definitions}${bad_record}")
+    run("build with \"${message}\"" fails ${CMAKE_COMMAND} --build ${build})
+    if(NOT output MATCHES "${message}" OR EXISTS ${mib})
+        message(FATAL_ERROR "the build must show \"${message}\" and leave no MIB:\n${output}")
+    endif()
+endforeach()
 file(WRITE ${source}/sensor.def "${good_definitions}")
 run("build after the fix" succeeds ${CMAKE_COMMAND} --build ${build})
 expect_in(${mib} "alarm-acknowledged OBJECT-TYPE")
