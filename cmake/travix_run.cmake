@@ -26,5 +26,6 @@ endforeach()
 
 if(failed)
     file(REMOVE ${OUTPUT_DIRECTORY}/${OUTPUT_NAME})
-    message(FATAL_ERROR "travix could not convert ${DEFINITION} completely:\n${console}")
+    message("${console}")
+    message(FATAL_ERROR "travix could not convert ${DEFINITION} completely (messages above)")
 endif()
