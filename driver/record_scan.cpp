@@ -3,11 +3,15 @@
 #include "record_scan.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
+// Blank, or one of tab, line feed, vertical tab, form feed and carriage return, which are
+// consecutive codes.
 bool isScanSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c == ' ' ||
+           static_cast<unsigned char>(c - '\t') <= static_cast<unsigned char>('\r' - '\t');
 }
 
 void skipSpace(const char*& p) {
@@ -18,12 +22,13 @@ void skipSpace(const char*& p) {
 // "%s": the longest run of non-white-space characters after any white space.
 bool takeWord(const char*& p, char (&word)[LineBufferSize]) {
     skipSpace(p);
-    std::size_t length = 0;
-    while (*p != '\0' && !isScanSpace(*p)) {
-        if (length < LineBufferSize - 1)
-            word[length++] = *p;
+    const char* start = p;
+    while (*p != '\0' && !isScanSpace(*p))
         ++p;
-    }
+    std::size_t length = static_cast<std::size_t>(p - start);
+    if (length > LineBufferSize - 1) // no word from a line is longer; this guards other callers
+        length = LineBufferSize - 1;
+    std::memcpy(word, start, length);
     word[length] = '\0';
     return length > 0;
 }

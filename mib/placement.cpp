@@ -6,37 +6,49 @@
 #include <cstring>
 
 void chainComponentName(const char* component, int componentLength, ObjectPath& path, int slot) {
-    int length = path.ends[slot - 1];
+    char* out = path.text + path.ends[slot - 1];
     // An empty prefix is no prefix: the component stands alone, without a leading hyphen.
-    if (length > 0)
-        path.text[length++] = '-';
+    if (out != path.text)
+        *out++ = '-';
     for (int i = 0; i < componentLength; ++i)
-        path.text[length++] = component[i] == '_' ? '-' : component[i];
-    path.text[length] = '\0';
-    path.ends[slot] = length;
+        out[i] = component[i] == '_' ? '-' : component[i];
+    out += componentLength;
+    *out = '\0';
+    path.ends[slot] = static_cast<int>(out - path.text);
 }
 
 int splitObjectPath(const char* objectName, ObjectPath& path) {
     path.text[0] = '\0';
     path.ends[0] = 0;
     int slot = 0;
-    const char* component = objectName;
-    const char* end = objectName;
+    int componentStart = 0;
     // A chained name is never longer than the part of the path it comes from, so bounding the
     // path bounds every slot.
-    for (int taken = 0; taken < MaxLineLength && *end != '\0'; ++taken)
-        ++end;
-    for (const char* p = objectName;; ++p) {
-        if (p == end || *p == '.') {
+    for (int taken = 0;; ++taken) {
+        const char c = taken < MaxLineLength ? objectName[taken] : '\0';
+        if (c == '.' || c == '\0') {
             ++slot;
-            chainComponentName(component, static_cast<int>(p - component), path, slot);
-            if (p == end)
+            chainComponentName(objectName + componentStart, taken - componentStart, path, slot);
+            if (c == '\0')
                 break;
-            component = p + 1;
+            componentStart = taken + 1;
         }
     }
     return slot + 1;
 }
+
+namespace {
+
+// Most records go on under an open node spelt exactly as before, so the exact bytes are tried
+// first.
+bool namesOpenNode(const char* name, int length, const PathLevel& level) {
+    return length == level.nameLength &&
+           (std::memcmp(name, level.name, static_cast<std::size_t>(length)) == 0 ||
+            equalIgnoringAsciiCase(name, static_cast<std::size_t>(length), level.name,
+                                   static_cast<std::size_t>(length)));
+}
+
+} // namespace
 
 void placeObject(MibWriter& writer, const char* objectName, char typeLetter) {
     ObjectPath path;
@@ -45,9 +57,7 @@ void placeObject(MibWriter& writer, const char* objectName, char typeLetter) {
     for (int depth = 1; depth <= lastSlot; ++depth) {
         const int length = slotLength(path, depth);
         PathLevel& level = table.levels[depth];
-        if (depth < table.openDepth &&
-            equalIgnoringAsciiCase(path.text, static_cast<std::size_t>(length), level.name,
-                                   static_cast<std::size_t>(level.nameLength)))
+        if (depth < table.openDepth && namesOpenNode(path.text, length, level))
             continue;
         PathLevel& parent = table.levels[depth - 1];
         if (depth == lastSlot) {
