@@ -7,6 +7,9 @@
 
 namespace {
 
+// White space as formatted input knows it.
+const char ScanSpace[] = " \t\n\v\f\r";
+
 // Blank, or one of tab, line feed, vertical tab, form feed and carriage return, which are
 // consecutive codes.
 bool isScanSpace(char c) {
@@ -23,8 +26,7 @@ void skipSpace(const char*& p) {
 bool takeWord(const char*& p, char (&word)[LineBufferSize]) {
     skipSpace(p);
     const char* start = p;
-    while (*p != '\0' && !isScanSpace(*p))
-        ++p;
+    p += std::strcspn(p, ScanSpace);
     std::size_t length = static_cast<std::size_t>(p - start);
     if (length > LineBufferSize - 1) // no word from a line is longer; this guards other callers
         length = LineBufferSize - 1;

@@ -20,21 +20,23 @@ void chainComponentName(const char* component, int componentLength, ObjectPath& 
 int splitObjectPath(const char* objectName, ObjectPath& path) {
     path.text[0] = '\0';
     path.ends[0] = 0;
-    int slot = 0;
-    int componentStart = 0;
     // A chained name is never longer than the part of the path it comes from, so bounding the
     // path bounds every slot.
-    for (int taken = 0;; ++taken) {
-        const char c = taken < MaxLineLength ? objectName[taken] : '\0';
-        if (c == '.' || c == '\0') {
-            ++slot;
-            chainComponentName(objectName + componentStart, taken - componentStart, path, slot);
-            if (c == '\0')
-                break;
-            componentStart = taken + 1;
-        }
+    std::size_t length = std::strlen(objectName);
+    if (length > MaxLineLength)
+        length = MaxLineLength;
+    const char* component = objectName;
+    const char* end = objectName + length;
+    int slot = 0;
+    for (;;) {
+        const void* dot = std::memchr(component, '.', static_cast<std::size_t>(end - component));
+        const char* componentEnd = dot != nullptr ? static_cast<const char*>(dot) : end;
+        ++slot;
+        chainComponentName(component, static_cast<int>(componentEnd - component), path, slot);
+        if (componentEnd == end)
+            return slot + 1;
+        component = componentEnd + 1;
     }
-    return slot + 1;
 }
 
 namespace {
