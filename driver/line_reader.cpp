@@ -71,11 +71,8 @@ ChunkResult readChunk(LineReader& reader, char (&line)[LineBufferSize]) {
 }
 
 std::size_t trimLineEnd(char* line) {
-    if (*line == '\0')
-        return 0;
-    if (char* cr = std::strchr(line, '\r'))
-        *cr = '\0';
-    if (char* lf = std::strchr(line, '\n'))
-        *lf = '\0';
-    return std::strlen(line);
+    // Ending the text at the first CR and then at the first LF ends it at whichever comes first.
+    const std::size_t length = std::strcspn(line, "\r\n");
+    line[length] = '\0';
+    return length;
 }

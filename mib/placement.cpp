@@ -5,41 +5,11 @@
 
 #include <cstring>
 
-void chainComponentName(const char* component, int componentLength, ObjectPath& path, int slot) {
-    char* out = path.text + path.ends[slot - 1];
-    // An empty prefix is no prefix: the component stands alone, without a leading hyphen.
-    if (out != path.text)
-        *out++ = '-';
-    for (int i = 0; i < componentLength; ++i)
-        out[i] = component[i] == '_' ? '-' : component[i];
-    out += componentLength;
-    *out = '\0';
-    path.ends[slot] = static_cast<int>(out - path.text);
-}
-
-int splitObjectPath(const char* objectName, ObjectPath& path) {
-    path.text[0] = '\0';
-    path.ends[0] = 0;
-    // A chained name is never longer than the part of the path it comes from, so bounding the
-    // path bounds every slot.
-    std::size_t length = std::strlen(objectName);
-    if (length > MaxLineLength)
-        length = MaxLineLength;
-    const char* component = objectName;
-    const char* end = objectName + length;
-    int slot = 0;
-    for (;;) {
-        const void* dot = std::memchr(component, '.', static_cast<std::size_t>(end - component));
-        const char* componentEnd = dot != nullptr ? static_cast<const char*>(dot) : end;
-        ++slot;
-        chainComponentName(component, static_cast<int>(componentEnd - component), path, slot);
-        if (componentEnd == end)
-            return slot + 1;
-        component = componentEnd + 1;
-    }
-}
-
 namespace {
+
+const char* findDot(const char* from, const char* end) {
+    return static_cast<const char*>(std::memchr(from, '.', static_cast<std::size_t>(end - from)));
+}
 
 // Most records go on under an open node spelt exactly as before, so the exact bytes are tried
 // first.
@@ -51,6 +21,33 @@ bool namesOpenNode(const char* name, int length, const PathLevel& level) {
 }
 
 } // namespace
+
+int splitObjectPath(const char* objectName, ObjectPath& path) {
+    // A chained name is never longer than the part of the path it comes from, so bounding the
+    // path bounds every slot.
+    std::size_t length = std::strlen(objectName);
+    if (length > MaxLineLength)
+        length = MaxLineLength;
+    path.ends[0] = 0;
+    int slot = 0;
+    // Leading dots give empty components, and an empty prefix adds no hyphen: empty names all.
+    std::size_t start = 0;
+    for (; start < length && objectName[start] == '.'; ++start)
+        path.ends[++slot] = 0;
+    // From there on each name is the one before, a hyphen and the next component, with its
+    // underscores as hyphens: the names are the prefixes of the rest of the path, dots and
+    // underscores turned into hyphens, that end where a dot stood or at the end.
+    const char* rest = objectName + start;
+    const char* end = objectName + length;
+    for (const char* dot = rest; (dot = findDot(dot, end)) != nullptr; ++dot)
+        path.ends[++slot] = static_cast<int>(dot - rest);
+    const std::size_t restLength = length - start;
+    path.ends[++slot] = static_cast<int>(restLength);
+    for (std::size_t i = 0; i < restLength; ++i)
+        path.text[i] = rest[i] == '.' || rest[i] == '_' ? '-' : rest[i];
+    path.text[restLength] = '\0';
+    return slot + 1;
+}
 
 void placeObject(MibWriter& writer, const char* objectName, char typeLetter) {
     ObjectPath path;

@@ -12,10 +12,6 @@ struct ObjectPath {
     int ends[PathTableLevels];
 };
 
-// Rewrites one component into its chained name at the end of `path.text`, given that slot
-// `slot - 1` holds the chained name of the component before it.
-void chainComponentName(const char* component, int componentLength, ObjectPath& path, int slot);
-
 // Fills slots 1 to n with the chained names of the n components of `objectName` and returns
 // n + 1. Names longer than MaxLineLength are cut to that length first.
 int splitObjectPath(const char* objectName, ObjectPath& path);
