@@ -38,17 +38,19 @@ bool takeWord(const char*& p, char (&word)[LineBufferSize]) {
 // "%d": an optionally signed run of decimal digits after any white space.
 bool takeNumber(const char*& p, std::int32_t& number) {
     skipSpace(p);
+    const char* digit = p; // a local cursor stays in a register through the digit loop
     bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    if (*p < '0' || *p > '9')
+    if (*digit == '+' || *digit == '-')
+        negative = *digit++ == '-';
+    if (*digit < '0' || *digit > '9')
         return false;
     std::uint32_t value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+    for (; *digit >= '0' && *digit <= '9'; ++digit)
+        value = value * 10u + static_cast<std::uint32_t>(*digit - '0');
     if (negative)
         value = 0u - value;
     number = static_cast<std::int32_t>(value);
+    p = digit;
     return true;
 }
 

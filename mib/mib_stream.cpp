@@ -52,20 +52,18 @@ char* beginPiece(MibStream& stream) {
 }
 
 char* putNumber(char* out, std::int32_t number) {
-    char digits[12];
-    char* end = digits + sizeof digits;
-    char* first = end;
     // Work in unsigned arithmetic so that the most negative number has a magnitude too.
     std::uint32_t magnitude = static_cast<std::uint32_t>(number);
-    if (number < 0)
+    if (number < 0) {
+        *out++ = '-';
         magnitude = 0u - magnitude;
-    do {
-        *--first = static_cast<char>('0' + magnitude % 10u);
-        magnitude /= 10u;
-    } while (magnitude != 0u);
-    if (number < 0)
-        *--first = '-';
-    return putBytes(out, first, static_cast<std::size_t>(end - first));
+    }
+    char* end = out + 1;
+    for (std::uint32_t rest = magnitude; rest >= 10u; rest /= 10u)
+        ++end;
+    for (char* digit = end; digit != out; magnitude /= 10u)
+        *--digit = static_cast<char>('0' + magnitude % 10u);
+    return end;
 }
 
 void appendNumber(MibStream& stream, std::int32_t number) {

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-constexpr std::size_t MibStreamBufferSize = 64 * 1024;
+constexpr std::size_t MibStreamBufferSize = 256 * 1024;
 
 // The room one writer formats a piece in: a node line or an object block holds two names taken
 // from a line, a SYNTAX text, a number and under a hundred bytes of fixed text.
