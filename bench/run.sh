@@ -59,25 +59,31 @@ for records in "${sizes[@]}"; do
     fi
     cat "$mib" >copy.mib
 
+    # Each timed command overwrites a file of the same size that it wrote before (as a build
+    # regenerating its MIB does), and starts with nothing left to write back from the one before.
     limit_times=()
     travix_times=()
-    rss_values=()
     for ((i = 0; i < repeats; i++)); do
+        sync
         start=$(nanoseconds)
         cat "$def" >/dev/null
         cat "$mib" >copy.mib
         end=$(nanoseconds)
         limit_times+=($((end - start)))
 
+        sync
         start=$(nanoseconds)
         "$travix" "$def" "$mib" >/dev/null
         end=$(nanoseconds)
         travix_times+=($((end - start)))
+    done
+    rm -f copy.mib
 
+    rss_values=()
+    for ((i = 0; i < repeats; i++)); do
         "${fixed_layout[@]}" /usr/bin/time -f %M -o rss.txt "$travix" "$def" "$mib" >/dev/null
         rss_values+=("$(cat rss.txt)")
     done
-    rm -f copy.mib
 
     limit=$(median "${limit_times[@]}")
     took=$(median "${travix_times[@]}")
