@@ -48,8 +48,8 @@ void readDefinitions(Conversion& run) {
         }
         if (result == ChunkResult::EndOfInput)
             return;
-        trimLineEnd(run.line);
-        const bool hasEquals = std::strchr(run.line, '=') != nullptr;
+        const std::size_t length = trimLineEnd(run.line);
+        const bool hasEquals = std::memchr(run.line, '=', length) != nullptr;
         if (run.headerState & HeaderComplete) {
             if (!hasEquals) {
                 std::fprintf(run.console, "Execution stopped at line %d '%s'\r\n",
