@@ -44,7 +44,7 @@ median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int(
 seconds() { awk -v ns="$1" 'BEGIN { printf "%.3f", ns / 1e9 }'; }
 
 report=()
-verdict=ok
+missed=()
 previous_rss=
 for records in "${sizes[@]}"; do
     def=big-$records.def
@@ -79,44 +79,63 @@ for records in "${sizes[@]}"; do
     done
     rm -f copy.mib
 
+    # Peak RSS and CPU time in runs of their own. The peak moves by a few hundred KiB from run to
+    # run with how much of the shared C library is resident; the least of the runs is what the
+    # program itself needs, so sizes are compared by it.
     rss_values=()
+    user_times=()
+    sys_times=()
     for ((i = 0; i < repeats; i++)); do
-        "${fixed_layout[@]}" /usr/bin/time -f %M -o rss.txt "$travix" "$def" "$mib" >/dev/null
-        rss_values+=("$(cat rss.txt)")
+        "${fixed_layout[@]}" /usr/bin/time -f '%M %U %S' -o usage.txt "$travix" "$def" "$mib" \
+            >/dev/null
+        read -r rss user system <usage.txt
+        rss_values+=("$rss")
+        user_times+=("$user")
+        sys_times+=("$system")
     done
+    rm -f usage.txt
 
     limit=$(median "${limit_times[@]}")
     took=$(median "${travix_times[@]}")
+    rss_min=$(printf '%s\n' "${rss_values[@]}" | sort -n | head -n 1)
     rss=$(median "${rss_values[@]}")
     rss_max=$(printf '%s\n' "${rss_values[@]}" | sort -n | tail -n 1)
     def_bytes=$(wc -c <"$def")
     mib_bytes=$(wc -c <"$mib")
     ratio=$(awk -v a="$took" -v b="$limit" 'BEGIN { printf "%.2f", a / b }')
     rate=$(awk -v bytes="$mib_bytes" -v ns="$took" 'BEGIN { printf "%.0f", bytes / 1e6 / (ns / 1e9) }')
-    report+=("$(printf '%9s %8.2f %8.2f %9s %9s %6s %9s %10s %10s' "$records" \
+    report+=("$(printf '%9s %7.2f %7.2f %8s %9s %6s %9s %7s %7s %16s' "$records" \
         "$(awk -v b="$def_bytes" 'BEGIN { print b / 1e6 }')" \
         "$(awk -v b="$mib_bytes" 'BEGIN { print b / 1e6 }')" \
-        "$(seconds "$limit")" "$(seconds "$took")" "$ratio" "$rate" "$rss" "$rss_max")")
+        "$(seconds "$limit")" "$(seconds "$took")" "$ratio" "$rate" \
+        "$(median "${user_times[@]}")" "$(median "${sys_times[@]}")" \
+        "$rss_min/$rss/$rss_max")")
 
     if [ "$rss_max" -ge 4096 ]; then
-        verdict="missed: peak RSS $rss_max KiB at $records records is not under 4 MiB"
+        missed+=("peak RSS up to $rss_max KiB at $records records, not under 4 MiB")
     fi
-    if [ -n "$previous_rss" ] && [ "$rss" != "$previous_rss" ]; then
-        verdict="missed: peak RSS differs between sizes ($previous_rss vs $rss KiB)"
+    if [ -n "$previous_rss" ] && [ "$rss_min" != "$previous_rss" ]; then
+        missed+=("least peak RSS differs between sizes ($previous_rss vs $rss_min KiB)")
     fi
-    previous_rss=$rss
+    previous_rss=$rss_min
     last_ratio=$ratio
 done
 
 echo
-echo "travix against the limit (cat the definition file to /dev/null, cat the MIB file to a copy);"
-echo "medians of $repeats alternating runs each, on $(nproc) cores, $(uname -sr)"
+echo "travix against the limit (cat the definition file to /dev/null, cat the MIB file to a copy):"
+echo "medians of $repeats alternating runs each; CPU time and peak RSS from $repeats more runs;"
+echo "$(nproc) cores, $(uname -sr)"
 [ ${#fixed_layout[@]} -eq 0 ] || echo "(peak RSS measured with address-space randomisation off)"
-printf '%9s %8s %8s %9s %9s %6s %9s %10s %10s\n' records "def MB" "MIB MB" "limit s" \
-    "travix s" ratio "MIB MB/s" "RSS KiB" "max KiB"
+printf '%9s %7s %7s %8s %9s %6s %9s %7s %7s %16s\n' records "def MB" "MIB MB" "limit s" \
+    "travix s" ratio "MIB MB/s" "user s" "sys s" "RSS KiB min/med/max"
 printf '%s\n' "${report[@]}"
 if awk -v r="$last_ratio" 'BEGIN { exit !(r > 2) }'; then
-    verdict="missed: travix takes $last_ratio times the limit at ${sizes[-1]} records (target 2)"
+    missed+=("travix takes $last_ratio times the limit at ${sizes[-1]} records, target 2")
 fi
-echo "Targets (at most 2 times the limit at the largest size, same peak RSS at every size,"
-echo "under 4 MiB): $verdict"
+echo "Targets: at most 2 times the limit at the largest size, the same peak RSS at every size,"
+echo "under 4 MiB."
+if [ ${#missed[@]} -eq 0 ]; then
+    echo "All met."
+else
+    printf 'Missed: %s\n' "${missed[@]}"
+fi
