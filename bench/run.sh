@@ -6,14 +6,14 @@
 #
 #   bench/run.sh [RECORDS ...]          default: 10000 1000000
 #
-# BENCH_REPEATS (default 7) sets how often each is timed, BENCH_BUILD_DIR (default build-bench)
+# BENCH_REPEATS (default 11) sets how often each is timed, BENCH_BUILD_DIR (default build-bench)
 # where the release build goes, BENCH_WORK_DIR (default inside it) where the files go.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD_DIR:-$root/build-bench}
 work=${BENCH_WORK_DIR:-$build/bench-data}
-repeats=${BENCH_REPEATS:-7}
+repeats=${BENCH_REPEATS:-11}
 seed=1
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(10000 1000000)
