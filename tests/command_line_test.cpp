@@ -1,4 +1,5 @@
 // Black-box tests of the command line and of the messages that end a run, as tables of cases.
+#include "expected_text.h"
 #include "travix_process.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,9 @@
 
 namespace {
 
-const std::string Banner = "\r\nTRAVIX Ver 2.10  MMM DD YYYY HH:MM:SS \r\n";
-const std::string Header = "acme = 555\nrouter = 5\nver = 2\nbld = 7\n";
-
-std::string summary(int lines, int nodes, int objects, const std::string& mibPath) {
-    return "Lines processed: " + std::to_string(lines) +
-           "\r\nNodes added:     " + std::to_string(nodes) +
-           "\r\nObjects Added:   " + std::to_string(objects) + "\r\nOutput filename: " + mibPath +
-           "\r\nDone.\r\n";
-}
+using expected::Banner;
+using expected::Header;
+using expected::summary;
 
 class ScratchTest : public testing::Test {
   protected:

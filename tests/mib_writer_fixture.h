@@ -2,6 +2,7 @@
 // memory stream.
 #pragma once
 
+#include "expected_text.h"
 #include "mib/mib_text.h"
 
 #include <cstdio>
@@ -36,17 +37,6 @@ struct MibWriterFixture {
     std::string consoleText() {
         std::fflush(console);
         return std::string(consoleBytes, consoleSize);
-    }
-
-    static std::string nodeLine(const std::string& name, const std::string& parent, int number) {
-        return name + "\t\tOBJECT IDENTIFIER ::= { " + parent + " " + std::to_string(number) +
-               " }\n";
-    }
-    static std::string objectBlock(const std::string& name, const std::string& syntax,
-                                   const std::string& parent, int number) {
-        return name + " OBJECT-TYPE\n\tSYNTAX " + syntax +
-               "\n\tMAX-ACCESS read-write\n\tSTATUS current\n\t::= { " + parent + " " +
-               std::to_string(number) + " }\n";
     }
 
     MibStream stream;

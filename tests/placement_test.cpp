@@ -53,10 +53,10 @@ class Placement : public testing::Test {
         placeObject(f.writer, copy.c_str(), letter);
     }
     static std::string node(const std::string& name, const std::string& parent, int number) {
-        return MibWriterFixture::nodeLine(name, parent, number);
+        return expected::nodeLine(name, parent, number);
     }
     static std::string object(const std::string& name, const std::string& parent, int number) {
-        return MibWriterFixture::objectBlock(name, "OCTET STRING", parent, number);
+        return expected::objectBlock(name, "OCTET STRING", parent, number);
     }
     MibWriterFixture f;
 };
@@ -66,11 +66,11 @@ TEST_F(Placement, PlacesTheDocumentedExample) {
     place("sys.uptime", 'q');
     place("if_table.if_entry.index", 'i');
     EXPECT_EQ(f.written(), node("sys", "bld", 1) + object("sys-name", "sys", 1) +
-                               MibWriterFixture::objectBlock("sys-uptime", "COUNTER64", "sys", 2) +
+                               expected::objectBlock("sys-uptime", "COUNTER64", "sys", 2) +
                                node("if-table", "bld", 2) +
                                node("if-table-if-entry", "if-table", 1) +
-                               MibWriterFixture::objectBlock("if-table-if-entry-index", "INTEGER",
-                                                             "if-table-if-entry", 1));
+                               expected::objectBlock("if-table-if-entry-index", "INTEGER",
+                                                     "if-table-if-entry", 1));
     EXPECT_EQ(f.counters.nodesAdded, 3);
     EXPECT_EQ(f.counters.objectsAdded, 3);
 }
