@@ -65,7 +65,3 @@ char* putNumber(char* out, std::int32_t number) {
         *--digit = static_cast<char>('0' + magnitude % 10u);
     return end;
 }
-
-void appendNumber(MibStream& stream, std::int32_t number) {
-    endPiece(stream, putNumber(beginPiece(stream), number));
-}

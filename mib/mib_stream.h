@@ -28,7 +28,6 @@ void attachMibStream(MibStream& stream, std::FILE* file);
 void closeMibStream(MibStream& stream);
 
 void appendBytes(MibStream& stream, const char* bytes, std::size_t length);
-void appendNumber(MibStream& stream, std::int32_t number);
 
 template <std::size_t N> void appendLiteral(MibStream& stream, const char (&text)[N]) {
     appendBytes(stream, text, N - 1);

@@ -98,9 +98,10 @@ TEST(MibStream, CarriesTextAcrossBufferFlushesIntact) {
     attachMibStream(stream, fdopen(descriptor, "w"));
     std::string expected;
     for (int i = 0; i < 20000; ++i) {
-        appendLiteral(stream, "line ");
-        appendNumber(stream, i * 7919 - 5000000);
-        appendLiteral(stream, "\n");
+        char* out = beginPiece(stream);
+        out = putLiteral(out, "line ");
+        out = putNumber(out, i * 7919 - 5000000);
+        endPiece(stream, putLiteral(out, "\n"));
         expected += "line " + std::to_string(i * 7919 - 5000000) + "\n";
     }
     closeMibStream(stream);
