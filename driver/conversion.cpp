@@ -23,19 +23,39 @@ void resetRun(Conversion& run) {
     run.writer = MibWriter{&run.mib, &run.counters, &run.paths, run.console};
 }
 
-// Takes one object record; false when the run must end.
-bool takeObjectRecord(Conversion& run) {
-    char objectName[LineBufferSize];
+bool hasEquals(const char* text, std::size_t length) {
+    return std::memchr(text, '=', length) != nullptr;
+}
+
+// Takes one line after the header as an object record; false when the run must end. A line
+// that scans in full holds "=", so only a line that does not is trimmed and searched for one,
+// to tell the end of the records from a record in error.
+bool takeObjectLine(Conversion& run) {
+    ScannedWord objectName{};
     char typeLetter = '\0';
     std::int32_t number = 0;
-    int fields = scanObjectRecord(run.line, objectName, typeLetter, number);
-    if (fields != 3) {
-        std::fprintf(run.console, "error scanning line [%s] and result is %d\r\n", run.line,
-                     fields);
+    const int fields = scanObjectRecord(run.line, objectName, typeLetter, number);
+    if (fields == 3) {
+        placeObject(run.writer, objectName.start, objectName.length, typeLetter);
+        run.counters.linesProcessed = wrappingIncrement(run.counters.linesProcessed);
+        return true;
+    }
+    const std::size_t length = trimLineEnd(run.line);
+    if (!hasEquals(run.line, length)) {
+        std::fprintf(run.console, "Execution stopped at line %d '%s'\r\n",
+                     static_cast<int>(run.counters.linesProcessed), run.line);
         return false;
     }
-    placeObject(run.writer, objectName, typeLetter);
-    run.counters.linesProcessed = wrappingIncrement(run.counters.linesProcessed);
+    std::fprintf(run.console, "error scanning line [%s] and result is %d\r\n", run.line, fields);
+    return false;
+}
+
+// Takes one line before the header is complete; false when the run must end.
+bool takeHeaderLine(Conversion& run) {
+    const std::size_t length = trimLineEnd(run.line);
+    if (hasEquals(run.line, length))
+        return takeHeaderRecord(run);
+    std::fprintf(run.console, "Ignoring line '%s'\r\n", run.line);
     return true;
 }
 
@@ -48,22 +68,10 @@ void readDefinitions(Conversion& run) {
         }
         if (result == ChunkResult::EndOfInput)
             return;
-        const std::size_t length = trimLineEnd(run.line);
-        const bool hasEquals = std::memchr(run.line, '=', length) != nullptr;
-        if (run.headerState & HeaderComplete) {
-            if (!hasEquals) {
-                std::fprintf(run.console, "Execution stopped at line %d '%s'\r\n",
-                             static_cast<int>(run.counters.linesProcessed), run.line);
-                return;
-            }
-            if (!takeObjectRecord(run))
-                return;
-        } else if (hasEquals) {
-            if (!takeHeaderRecord(run))
-                return;
-        } else {
-            std::fprintf(run.console, "Ignoring line '%s'\r\n", run.line);
-        }
+        const bool keepGoing =
+            run.headerState & HeaderComplete ? takeObjectLine(run) : takeHeaderLine(run);
+        if (!keepGoing)
+            return;
     }
 }
 

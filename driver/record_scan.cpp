@@ -2,39 +2,34 @@
 // takes a word, "%d" a signed decimal that wraps around in 32 bits instead of overflowing.
 #include "record_scan.h"
 
-#include <cstddef>
 #include <cstring>
 
 namespace {
 
-// White space as formatted input knows it.
-const char ScanSpace[] = " \t\n\v\f\r";
-
-// Blank, or one of tab, line feed, vertical tab, form feed and carriage return, which are
-// consecutive codes.
-bool isScanSpace(char c) {
-    return c == ' ' ||
-           static_cast<unsigned char>(c - '\t') <= static_cast<unsigned char>('\r' - '\t');
+// CR and LF end a line's text, as NUL does; of the white space formatted input knows, blank,
+// tab, vertical tab and form feed are left inside it.
+bool endsText(char c) {
+    return c == '\0' || c == '\r' || c == '\n';
 }
 
+bool isSpaceInText(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+// What ends a word: white space, and CR or LF, which end the text (as NUL does, for strcspn).
+const char WordEnders[] = " \t\v\f\r\n";
+
 void skipSpace(const char*& p) {
-    while (isScanSpace(*p))
+    while (isSpaceInText(*p))
         ++p;
 }
 
 // "%s": the longest run of non-white-space characters after any white space.
-bool takeWord(const char*& p, char (&word)[LineBufferSize]) {
+ScannedWord takeWord(const char*& p) {
     skipSpace(p);
     const char* start = p;
-    p += std::strcspn(p, ScanSpace);
-    std::size_t length = static_cast<std::size_t>(p - start);
-    if (length > LineBufferSize - 1) // no word from a line is longer; this guards other callers
-        length = LineBufferSize - 1;
-    // A library call on purpose: knowing the length is short, compilers expand memcpy into a
-    // string instruction that is slow to start.
-    std::memmove(word, start, length);
-    word[length] = '\0';
-    return length > 0;
+    p += std::strcspn(p, WordEnders);
+    return ScannedWord{start, static_cast<std::size_t>(p - start)};
 }
 
 // "%d": an optionally signed run of decimal digits after any white space.
@@ -76,19 +71,24 @@ bool matchEquals(const char*& p) {
 
 int scanHeaderRecord(const char* line, char (&name)[LineBufferSize], std::int32_t& number) {
     const char* p = line;
-    if (!takeWord(p, name))
+    const ScannedWord word = takeWord(p);
+    if (word.length == 0)
         return 0;
+    // No word from a line is longer; the bound guards other callers.
+    const std::size_t length = word.length < LineBufferSize ? word.length : LineBufferSize - 1;
+    std::memcpy(name, word.start, length);
+    name[length] = '\0';
     if (!matchEquals(p) || !takeNumber(p, number))
         return 1;
     return 2;
 }
 
-int scanObjectRecord(const char* line, char (&name)[LineBufferSize], char& typeLetter,
-                     std::int32_t& number) {
+int scanObjectRecord(const char* line, ScannedWord& name, char& typeLetter, std::int32_t& number) {
     const char* p = line;
-    if (!takeWord(p, name))
+    name = takeWord(p);
+    if (name.length == 0)
         return 0;
-    if (!matchEquals(p) || *p == '\0')
+    if (!matchEquals(p) || endsText(*p))
         return 1;
     typeLetter = *p++;
     if (!matchChar(p, ',') || !takeNumber(p, number))

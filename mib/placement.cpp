@@ -22,10 +22,9 @@ bool namesOpenNode(const char* name, int length, const PathLevel& level) {
 
 } // namespace
 
-int splitObjectPath(const char* objectName, ObjectPath& path) {
+int splitObjectPath(const char* objectName, std::size_t length, ObjectPath& path) {
     // A chained name is never longer than the part of the path it comes from, so bounding the
     // path bounds every slot.
-    std::size_t length = std::strlen(objectName);
     if (length > MaxLineLength)
         length = MaxLineLength;
     path.ends[0] = 0;
@@ -49,9 +48,10 @@ int splitObjectPath(const char* objectName, ObjectPath& path) {
     return slot + 1;
 }
 
-void placeObject(MibWriter& writer, const char* objectName, char typeLetter) {
+void placeObject(MibWriter& writer, const char* objectName, std::size_t objectNameLength,
+                 char typeLetter) {
     ObjectPath path;
-    const int lastSlot = splitObjectPath(objectName, path) - 1;
+    const int lastSlot = splitObjectPath(objectName, objectNameLength, path) - 1;
     PathTable& table = *writer.paths;
     for (int depth = 1; depth <= lastSlot; ++depth) {
         const int length = slotLength(path, depth);

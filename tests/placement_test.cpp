@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace {
 
 std::vector<std::string> chainedNames(const char* objectName) {
     ObjectPath path;
-    const int slots = splitObjectPath(objectName, path);
+    const int slots = splitObjectPath(objectName, std::strlen(objectName), path);
     std::vector<std::string> names;
     for (int slot = 1; slot < slots; ++slot)
         names.emplace_back(path.text, static_cast<std::size_t>(slotLength(path, slot)));
@@ -50,7 +51,7 @@ class Placement : public testing::Test {
     void SetUp() override { f.root("bld"); }
     void place(const char* objectName, char letter = 's') {
         std::string copy = objectName;
-        placeObject(f.writer, copy.c_str(), letter);
+        placeObject(f.writer, copy.c_str(), copy.size(), letter);
     }
     static std::string node(const std::string& name, const std::string& parent, int number) {
         return expected::nodeLine(name, parent, number);
@@ -158,7 +159,7 @@ TEST_F(Placement, LongNamesAndDeepPathsArePlacedInFull) {
         path += ".c" + std::to_string(k);
         chained += "-c" + std::to_string(k);
     }
-    placeObject(deep.writer, path.c_str(), 's');
+    placeObject(deep.writer, path.c_str(), path.size(), 's');
     EXPECT_EQ(deep.written(), expected + object(chained, parent, 1));
     EXPECT_EQ(deep.paths.openDepth, 12);
 }

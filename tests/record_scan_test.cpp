@@ -35,6 +35,11 @@ TEST(ScanHeaderRecord, FillsNameAndNumber) {
         {"acme 555 =", 1, "acme", 0},
         {"= 5", 1, "=", 0},
         {"   ", 0, "", 0},
+        // The text ends at the first CR or LF, as if the line had been trimmed there.
+        {"acme = 5\r\n", 2, "acme", 5},
+        {"acme =\r5", 1, "acme", 0},
+        {"acme\n= 5", 1, "acme", 0},
+        {"\r acme = 5", 0, "", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -71,14 +76,22 @@ TEST(ScanObjectRecord, FillsPathLetterAndNumber) {
         {"a.b= s, 1", 1, "a.b=", 0, 0},
         {"a.b =", 1, "a.b", 0, 0},
         {"a.b s, 1", 1, "a.b", 0, 0},
+        {"a.b\x01\x7f\xff = s, 1", 3, "a.b\x01\x7f\xff", 's', 1}, // control and high bytes
+        // The text ends at the first CR or LF, as if the line had been trimmed there.
+        {"a.b = s, 12\r\n", 3, "a.b", 's', 12},
+        {"a.b = s,\r5", 2, "a.b", 's', 0},
+        {"a.b = s, \n5", 2, "a.b", 's', 0},
+        {"a.b = \rs, 1", 1, "a.b", 0, 0},
+        {"a.b\r= s, 1", 1, "a.b", 0, 0},
+        {"\na.b = s, 1", 0, "", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        char name[LineBufferSize] = "";
+        ScannedWord name{nullptr, 0};
         char letter = 0;
         std::int32_t number = 0;
         EXPECT_EQ(scanObjectRecord(c.line, name, letter, number), c.fields);
-        EXPECT_STREQ(name, c.name);
+        EXPECT_EQ(std::string(name.start, name.length), c.name);
         if (c.fields >= 2) {
             EXPECT_EQ(letter, c.letter);
         }
@@ -91,17 +104,24 @@ TEST(ScanObjectRecord, FillsPathLetterAndNumber) {
 TEST(ScanObjectRecord, TakesAWordAsLongAsTheLine) {
     const std::string path(MaxLineLength - 5, 'p');
     const std::string line = path + " =s,1";
-    char name[LineBufferSize];
+    ScannedWord name{nullptr, 0};
     char letter = 0;
     std::int32_t number = 0;
     ASSERT_EQ(line.size(), static_cast<std::size_t>(MaxLineLength));
     EXPECT_EQ(scanObjectRecord(line.c_str(), name, letter, number), 3);
-    EXPECT_EQ(std::string(name), path);
+    EXPECT_EQ(std::string(name.start, name.length), path);
 
-    // A word that fills the whole buffer is kept whole and still terminated.
+    // A word that fills the whole line is taken whole, in place.
     const std::string word(MaxLineLength, 'w');
     EXPECT_EQ(scanObjectRecord(word.c_str(), name, letter, number), 1);
-    EXPECT_EQ(std::string(name), word);
+    EXPECT_EQ(name.start, word.c_str());
+    EXPECT_EQ(name.length, word.size());
+
+    // A header name is copied; one longer than any line is cut to fit and still terminated.
+    const std::string longer(2 * LineBufferSize, 'h');
+    char headerName[LineBufferSize];
+    EXPECT_EQ(scanHeaderRecord((longer + " = 1").c_str(), headerName, number), 2);
+    EXPECT_EQ(std::string(headerName), longer.substr(0, MaxLineLength));
 }
 
 } // namespace
