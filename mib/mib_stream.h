@@ -11,7 +11,8 @@
 constexpr std::size_t MibStreamBufferSize = 256 * 1024;
 
 // The room one writer formats a piece in: a node line or an object block holds two names taken
-// from a line, a SYNTAX text, a number and under a hundred bytes of fixed text.
+// from a line, a SYNTAX text (copied as a 16-byte slot), a number and under a hundred bytes of
+// fixed text.
 constexpr std::size_t MaxPieceLength = 2 * MaxLineLength + 128;
 
 struct MibStream {

@@ -27,35 +27,48 @@ std::int32_t takeChildNumber(PathLevel& parent) {
     return number;
 }
 
+// SYNTAX texts in slots of one width, looked up by letter: a block copies the whole slot, a copy
+// of fixed size, and moves on by the text's length, so neither the lookup nor the copy has a
+// branch on the letter to mispredict (type letters follow no pattern).
+constexpr std::size_t SyntaxSlotSize = 16;
+
 struct SyntaxText {
-    const char* text; // null for a letter without a SYNTAX
-    std::size_t length;
+    char text[SyntaxSlotSize]; // NUL-padded
+    std::size_t length;        // 0 for a letter without a SYNTAX
+};
+
+struct SyntaxTable {
+    SyntaxText of[256];
 };
 
 template <std::size_t N> constexpr SyntaxText syntaxText(const char (&text)[N]) {
-    return SyntaxText{text, N - 1};
+    static_assert(N <= SyntaxSlotSize, "a SYNTAX text must fit its slot");
+    SyntaxText syntax{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        syntax.text[i] = text[i];
+    syntax.length = N - 1;
+    return syntax;
 }
 
-SyntaxText syntaxTextFor(char typeLetter) {
-    switch (typeLetter) {
-    case 'c':
-    case 'i':
-    case 'l':
-        return syntaxText("INTEGER");
-    case 'b':
-    case 's':
-        return syntaxText("OCTET STRING");
-    case 'q':
-        return syntaxText("COUNTER64");
-    default:
-        return SyntaxText{nullptr, 0};
-    }
+constexpr SyntaxTable makeSyntaxTable() {
+    SyntaxTable table{};
+    table.of['c'] = table.of['i'] = table.of['l'] = syntaxText("INTEGER");
+    table.of['b'] = table.of['s'] = syntaxText("OCTET STRING");
+    table.of['q'] = syntaxText("COUNTER64");
+    return table;
+}
+
+constexpr SyntaxTable Syntax = makeSyntaxTable();
+
+const SyntaxText& syntaxTextFor(char typeLetter) {
+    return Syntax.of[static_cast<unsigned char>(typeLetter)];
 }
 
 } // namespace
 
 const char* syntaxForTypeLetter(char typeLetter) {
-    return syntaxTextFor(typeLetter).text;
+    const SyntaxText& syntax = syntaxTextFor(typeLetter);
+    return syntax.length > 0 ? syntax.text : nullptr;
 }
 
 void writeModuleHeader(MibWriter& writer, const char* mibPath, const HeaderValues& header) {
@@ -96,8 +109,8 @@ void writeNodeLine(MibWriter& writer, const char* nodeName, std::size_t nodeName
 
 void writeObjectType(MibWriter& writer, const char* objectName, std::size_t objectNameLength,
                      char typeLetter, PathLevel& parent) {
-    const SyntaxText syntax = syntaxTextFor(typeLetter);
-    if (syntax.text == nullptr) {
+    const SyntaxText& syntax = syntaxTextFor(typeLetter);
+    if (syntax.length == 0) {
         std::fprintf(writer.console,
                      "Unknown object type for object %.*s, parent %s position %d\r\n",
                      static_cast<int>(objectNameLength), objectName, parent.name,
@@ -109,7 +122,8 @@ void writeObjectType(MibWriter& writer, const char* objectName, std::size_t obje
     char* out = beginPiece(stream);
     out = putBytes(out, objectName, objectNameLength);
     out = putLiteral(out, " OBJECT-TYPE\n\tSYNTAX ");
-    out = putBytes(out, syntax.text, syntax.length);
+    putBytes(out, syntax.text, SyntaxSlotSize);
+    out += syntax.length;
     out = putLiteral(out, "\n\tMAX-ACCESS read-write\n\tSTATUS current\n\t::= { ");
     out = putBytes(out, parent.name, static_cast<std::size_t>(parent.nameLength));
     *out++ = ' ';
