@@ -17,6 +17,7 @@ void resetRun(Conversion& run) {
     std::memset(&run.header, 0, sizeof run.header);
     run.counters = RunCounters{0, 0, 0};
     run.paths.openDepth = 0;
+    run.paths.lastPlaced.slots = 0;
     run.mib.file = nullptr;
     run.mib.writeFailed = false;
     run.mib.used = 0;

@@ -98,6 +98,7 @@ void writeModuleHeader(MibWriter& writer, const char* mibPath, const HeaderValue
     root.nameLength = static_cast<int>(buildLength);
     root.nextChild = 1;
     writer.paths->openDepth = 1;
+    writer.paths->lastPlaced.slots = 0;
 }
 
 void writeNodeLine(MibWriter& writer, const char* nodeName, std::size_t nodeNameLength,

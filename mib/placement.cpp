@@ -20,40 +20,82 @@ bool namesOpenNode(const char* name, int length, const PathLevel& level) {
                                    static_cast<std::size_t>(length)));
 }
 
+// Where in the split name the dot that ends component `slot` stands (slot < path.slots - 1).
+int dotEnding(const ObjectPath& path, int slot) {
+    return slot <= path.leadingDots ? slot - 1 : path.leadingDots + path.ends[slot];
+}
+
+// How many leading components `objectName` shares with the name split into `path` before, dot
+// included, not counting leading dots; 0 when nothing was split before. Only components that
+// end in a dot in both names count, as only those name nodes.
+int keptComponents(const char* objectName, std::size_t length, const ObjectPath& path) {
+    if (path.slots == 0)
+        return 0;
+    int kept = path.slots - 2; // the components but the last
+    if (kept <= path.leadingDots)
+        return 0;
+    const std::size_t reach = static_cast<std::size_t>(dotEnding(path, kept)) + 1;
+    const std::size_t limit = length < reach ? length : reach;
+    // Records of one subtree come together, so most share all of it: one comparison of the
+    // whole reach settles those, and only the others look for the first difference.
+    std::size_t same = limit;
+    if (std::memcmp(objectName, path.name, limit) != 0)
+        for (same = 0; objectName[same] == path.name[same]; ++same) {
+        }
+    while (kept > path.leadingDots && static_cast<std::size_t>(dotEnding(path, kept)) >= same)
+        --kept;
+    return kept > path.leadingDots ? kept : 0;
+}
+
 } // namespace
 
 int splitObjectPath(const char* objectName, std::size_t length, ObjectPath& path) {
-    // A chained name is never longer than the part of the path it comes from, so bounding the
-    // path bounds every slot.
+    // A chained name is never longer than the part of the name it comes from, so bounding the
+    // name bounds every slot.
     if (length > MaxLineLength)
         length = MaxLineLength;
-    path.ends[0] = 0;
-    int slot = 0;
-    // Leading dots give empty components, and an empty prefix adds no hyphen: empty names all.
-    std::size_t start = 0;
-    for (; start < length && objectName[start] == '.'; ++start)
-        path.ends[++slot] = 0;
+    int slot = keptComponents(objectName, length, path);
+    path.keptSlots = slot;
+    std::size_t from = 0; // where in the name the components still to split begin
+    if (slot > 0) {
+        from = static_cast<std::size_t>(dotEnding(path, slot)) + 1;
+    } else {
+        // Leading dots give empty components, and an empty prefix adds no hyphen: empty names
+        // all.
+        path.ends[0] = 0;
+        for (; from < length && objectName[from] == '.'; ++from) {
+            path.name[from] = '.';
+            path.ends[++slot] = 0;
+        }
+        path.leadingDots = static_cast<int>(from);
+    }
     // From there on each name is the one before, a hyphen and the next component, with its
-    // underscores as hyphens: the names are the prefixes of the rest of the path, dots and
-    // underscores turned into hyphens, that end where a dot stood or at the end.
-    const char* rest = objectName + start;
+    // underscores as hyphens: the names are the prefixes of the rest of the name, dots and
+    // underscores turned into hyphens, that end where a dot stood or at the end. In `text` the
+    // leading dots are left out.
+    const std::size_t lead = static_cast<std::size_t>(path.leadingDots);
     const char* end = objectName + length;
-    for (const char* dot = rest; (dot = findDot(dot, end)) != nullptr; ++dot)
-        path.ends[++slot] = static_cast<int>(dot - rest);
-    const std::size_t restLength = length - start;
-    path.ends[++slot] = static_cast<int>(restLength);
-    for (std::size_t i = 0; i < restLength; ++i)
-        path.text[i] = rest[i] == '.' || rest[i] == '_' ? '-' : rest[i];
-    path.text[restLength] = '\0';
-    return slot + 1;
+    for (const char* dot = objectName + from; (dot = findDot(dot, end)) != nullptr; ++dot)
+        path.ends[++slot] = static_cast<int>(static_cast<std::size_t>(dot - objectName) - lead);
+    path.ends[++slot] = static_cast<int>(length - lead);
+    for (std::size_t i = from; i < length; ++i) {
+        const char c = objectName[i];
+        path.name[i] = c;
+        path.text[i - lead] = c == '.' || c == '_' ? '-' : c;
+    }
+    path.text[length - lead] = '\0';
+    path.slots = slot + 1;
+    return path.slots;
 }
 
 void placeObject(MibWriter& writer, const char* objectName, std::size_t objectNameLength,
                  char typeLetter) {
-    ObjectPath path;
-    const int lastSlot = splitObjectPath(objectName, objectNameLength, path) - 1;
     PathTable& table = *writer.paths;
-    for (int depth = 1; depth <= lastSlot; ++depth) {
+    ObjectPath& path = table.lastPlaced;
+    const int lastSlot = splitObjectPath(objectName, objectNameLength, path) - 1;
+    // The kept components were components but the last of the object placed before, so they
+    // name nodes that are open, as the walk would find.
+    for (int depth = path.keptSlots + 1; depth <= lastSlot; ++depth) {
         const int length = slotLength(path, depth);
         PathLevel& level = table.levels[depth];
         if (depth < table.openDepth && namesOpenNode(path.text, length, level))

@@ -6,22 +6,18 @@
 
 #include <cstddef>
 
-// The split form of one object name. Each component's chained name extends the one before it
-// (or replaces it while that is empty), so every chained name is a prefix of `text`: slot k is
-// text[0 .. ends[k]). Slot 0 is the empty prefix.
-struct ObjectPath {
-    char text[LineBufferSize];
-    int ends[PathTableLevels];
-};
-
-// Fills slots 1 to n with the chained names of the n components of the `length` characters at
-// `objectName` and returns n + 1. Names longer than MaxLineLength are cut to that length first.
+// Fills slots 1 to n of `path` with the chained names of the n components of the `length`
+// characters at `objectName` and returns n + 1. Names longer than MaxLineLength are cut to that
+// length first. When `path` holds the split of an earlier name, the leading components the two
+// names share (up to and including a dot, past any leading dots) are kept as they are, not split
+// again; `path.keptSlots` tells how many.
 int splitObjectPath(const char* objectName, std::size_t length, ObjectPath& path);
 
 inline int slotLength(const ObjectPath& path, int slot) {
     return path.ends[slot];
 }
 
-// Places one object record: opens the nodes its path needs and writes its object block.
+// Places one object record: opens the nodes its path needs and writes its object block. The
+// path is split into the path table's `lastPlaced`, whose kept components name open nodes.
 void placeObject(MibWriter& writer, const char* objectName, std::size_t objectNameLength,
                  char typeLetter);

@@ -36,9 +36,25 @@ struct PathLevel {
     std::int32_t nextChild;
 };
 
+// The split form of one object name. Each component's chained name extends the one before it
+// (or replaces it while that is empty), so every chained name is a prefix of `text`: slot k is
+// text[0 .. ends[k]). Slot 0 is the empty prefix. The name itself is kept beside its split, so
+// that the next name can be compared with it.
+struct ObjectPath {
+    char name[LineBufferSize]; // as read, cut to MaxLineLength
+    char text[LineBufferSize];
+    int ends[PathTableLevels];
+    int leadingDots; // the name's leading dots, each an empty component
+    int slots;       // components + 1, or 0 while nothing has been split into this path
+    int keptSlots;   // leading components the last split found split already (see placement.h)
+};
+
 struct PathTable {
     PathLevel levels[PathTableLevels];
     int openDepth; // levels 0 .. openDepth - 1 are valid; deeper ones are stale
+    // The path of the object placed last; every component of it but the last names a node on
+    // the open branch.
+    ObjectPath lastPlaced;
 };
 
 // Adds one with two's-complement wrap-around, so no count can overflow into undefined behaviour.

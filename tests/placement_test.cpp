@@ -11,7 +11,7 @@
 namespace {
 
 std::vector<std::string> chainedNames(const char* objectName) {
-    ObjectPath path;
+    ObjectPath path{};
     const int slots = splitObjectPath(objectName, std::strlen(objectName), path);
     std::vector<std::string> names;
     for (int slot = 1; slot < slots; ++slot)
