@@ -50,11 +50,15 @@ template <std::size_t N> constexpr SyntaxText syntaxText(const char (&text)[N]) 
     return syntax;
 }
 
+constexpr SyntaxText& entryFor(SyntaxTable& table, char typeLetter) {
+    return table.of[static_cast<unsigned char>(typeLetter)];
+}
+
 constexpr SyntaxTable makeSyntaxTable() {
     SyntaxTable table{};
-    table.of['c'] = table.of['i'] = table.of['l'] = syntaxText("INTEGER");
-    table.of['b'] = table.of['s'] = syntaxText("OCTET STRING");
-    table.of['q'] = syntaxText("COUNTER64");
+    entryFor(table, 'c') = entryFor(table, 'i') = entryFor(table, 'l') = syntaxText("INTEGER");
+    entryFor(table, 'b') = entryFor(table, 's') = syntaxText("OCTET STRING");
+    entryFor(table, 'q') = syntaxText("COUNTER64");
     return table;
 }
 

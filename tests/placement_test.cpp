@@ -45,6 +45,46 @@ TEST(SplitObjectPath, HandlesPathsOfNothingButDots) {
               std::vector<std::string>(static_cast<std::size_t>(MaxLineLength) + 1, ""));
 }
 
+// Splitting into a path that holds an earlier split keeps the shared leading components and must
+// give the same names as splitting afresh.
+TEST(SplitObjectPath, SplitAfterAnotherGivesTheSameNames) {
+    struct Case {
+        const char* before;
+        const char* objectName;
+        int keptSlots;
+    } cases[] = {
+        {"a.b.c", "a.b.d", 2}, {"a.b.c", "a.b.c", 2},  {"a.b.c", "a.b", 1}, // the shorter name ends
+                                                                            // inside the kept part
+        {"a.b", "a.b.c.d", 1}, {"a.b.c", "a.bx.c", 1}, // "a.b" is not a whole component of "a.bx"
+        {"ab.c", "a.c", 0},    {"a_b.c", "a.b.c", 0},  // same names so far, but not the same
+                                                       // components
+        {"a.b.c", "a_b.c", 0}, {"A.b", "a.b", 0}, // names that differ in case are compared by the
+                                                  // walk
+        {"..a.b", "..a.c", 3}, // the leading dots come along with the first component
+        {"..a.b", ".a.b", 0},  {"..b", "..c", 0}, // only leading dots in common: nothing kept
+        {"a.b", ".a.b", 0},    {"a.", "a.x", 1},       {"a.b.c", "", 0},    {"a.b.c", "a", 0},
+        {"a..b", "a..c", 2}, // an empty component in between is kept too
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " then " + c.objectName);
+        ObjectPath reused{};
+        splitObjectPath(c.before, std::strlen(c.before), reused);
+        const int slots = splitObjectPath(c.objectName, std::strlen(c.objectName), reused);
+        EXPECT_EQ(reused.keptSlots, c.keptSlots);
+        std::vector<std::string> names;
+        for (int slot = 1; slot < slots; ++slot)
+            names.emplace_back(reused.text, static_cast<std::size_t>(slotLength(reused, slot)));
+        EXPECT_EQ(names, chainedNames(c.objectName));
+    }
+
+    // Paths of nothing but dots, one after the other, as long as a line allows.
+    const std::string dots(MaxLineLength, '.');
+    ObjectPath reused{};
+    splitObjectPath(dots.c_str(), dots.size(), reused);
+    EXPECT_EQ(splitObjectPath(dots.c_str(), dots.size(), reused), MaxLineLength + 2);
+    EXPECT_EQ(reused.keptSlots, 0);
+}
+
 // Places records in order under the build node "bld" and checks the body text.
 class Placement : public testing::Test {
   protected:
@@ -98,6 +138,15 @@ TEST_F(Placement, AnObjectLeavesTheOpenBranchOpen) {
     place("a.b.e");
     EXPECT_EQ(f.written(), node("a", "bld", 1) + node("a-b", "a", 1) + object("a-b-c", "a-b", 1) +
                                object("a-d", "a", 2) + object("a-b-e", "a-b", 2));
+}
+
+TEST_F(Placement, SameNamesFromOtherComponentsAreComparedAgain) {
+    place("x_y.z");
+    place("x.y.z");
+    place("x.y_z");
+    EXPECT_EQ(f.written(), node("x-y", "bld", 1) + object("x-y-z", "x-y", 1) + node("x", "bld", 2) +
+                               node("x-y", "x", 1) + object("x-y-z", "x-y", 1) +
+                               object("x-y-z", "x", 2));
 }
 
 TEST_F(Placement, UngroupedSubtreeRepeatsItsNode) {
