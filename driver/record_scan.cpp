@@ -12,8 +12,12 @@ bool endsText(char c) {
     return c == '\0' || c == '\r' || c == '\n';
 }
 
+constexpr std::uint64_t SpaceInTextBits = 1ull << ' ' | 1ull << '\t' | 1ull << '\v' | 1ull << '\f';
+
+// One compare for the usual character, above the blank; a bit test for the others.
 bool isSpaceInText(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+    const unsigned char code = static_cast<unsigned char>(c);
+    return code <= ' ' && (SpaceInTextBits >> code & 1u) != 0;
 }
 
 // What ends a word: white space, and CR or LF, which end the text (as NUL does, for strcspn).

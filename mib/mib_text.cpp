@@ -129,7 +129,10 @@ void writeObjectType(MibWriter& writer, const char* objectName, std::size_t obje
     out = putLiteral(out, " OBJECT-TYPE\n\tSYNTAX ");
     putBytes(out, syntax.text, SyntaxSlotSize);
     out += syntax.length;
-    out = putLiteral(out, "\n\tMAX-ACCESS read-write\n\tSTATUS current\n\t::= { ");
+    // Line by line: GCC copies a literal this long as one string instruction, slow to start.
+    out = putLiteral(out, "\n\tMAX-ACCESS read-write");
+    out = putLiteral(out, "\n\tSTATUS current");
+    out = putLiteral(out, "\n\t::= { ");
     out = putBytes(out, parent.name, static_cast<std::size_t>(parent.nameLength));
     *out++ = ' ';
     out = putNumber(out, number);
