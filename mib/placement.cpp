@@ -7,10 +7,6 @@
 
 namespace {
 
-const char* findDot(const char* from, const char* end) {
-    return static_cast<const char*>(std::memchr(from, '.', static_cast<std::size_t>(end - from)));
-}
-
 // Most records go on under an open node spelt exactly as before, so the exact bytes are tried
 // first.
 bool namesOpenNode(const char* name, int length, const PathLevel& level) {
@@ -74,15 +70,14 @@ int splitObjectPath(const char* objectName, std::size_t length, ObjectPath& path
     // underscores turned into hyphens, that end where a dot stood or at the end. In `text` the
     // leading dots are left out.
     const std::size_t lead = static_cast<std::size_t>(path.leadingDots);
-    const char* end = objectName + length;
-    for (const char* dot = objectName + from; (dot = findDot(dot, end)) != nullptr; ++dot)
-        path.ends[++slot] = static_cast<int>(static_cast<std::size_t>(dot - objectName) - lead);
-    path.ends[++slot] = static_cast<int>(length - lead);
     for (std::size_t i = from; i < length; ++i) {
         const char c = objectName[i];
         path.name[i] = c;
+        if (c == '.')
+            path.ends[++slot] = static_cast<int>(i - lead);
         path.text[i - lead] = c == '.' || c == '_' ? '-' : c;
     }
+    path.ends[++slot] = static_cast<int>(length - lead);
     path.text[length - lead] = '\0';
     path.slots = slot + 1;
     return path.slots;
