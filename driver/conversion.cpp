@@ -62,7 +62,8 @@ bool takeHeaderLine(Conversion& run) {
 
 void readDefinitions(Conversion& run) {
     for (;;) {
-        ChunkResult result = readChunk(run.reader, run.line);
+        std::size_t chunkLength = 0;
+        ChunkResult result = readChunk(run.reader, run.line, chunkLength);
         if (result == ChunkResult::ReadFailed) {
             std::fprintf(run.console, "Error reading %s\r\n", run.definitionPath);
             return;

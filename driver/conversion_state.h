@@ -30,7 +30,7 @@ struct Conversion {
     MibWriter writer;
     LineReader reader;
     MibStream mib;
-    char line[LineBufferSize];
+    char* line; // the chunk being taken, in the reader (see readChunk)
 };
 
 // Opens the MIB file for writing (created or truncated) and lets the stream hold it. Refuses a

@@ -43,33 +43,34 @@ void attachLineReader(LineReader& reader, std::FILE* file) {
     std::setvbuf(file, nullptr, _IONBF, 0);
 }
 
-ChunkResult readChunk(LineReader& reader, char (&line)[LineBufferSize]) {
+ChunkResult readChunk(LineReader& reader, char*& text, std::size_t& length) {
     fillReach(reader);
-    const char* start = reader.buffer + reader.next;
+    char* start = reader.buffer + reader.next;
     const std::size_t available = reader.end - reader.next;
     const std::size_t window = available < MaxLineLength ? available : MaxLineLength;
     std::size_t taken = window; // bytes of input the chunk uses up
-    bool crLf = false;          // the chunk ends in a CR LF pair, read as one LF
     if (const void* found = std::memchr(start, '\n', window)) {
         taken = static_cast<std::size_t>(static_cast<const char*>(found) - start) + 1;
-        crLf = taken > 1 && start[taken - 2] == '\r';
     } else if (available > MaxLineLength && start[MaxLineLength - 1] == '\r' &&
                start[MaxLineLength] == '\n') {
-        taken = MaxLineLength + 1;
-        crLf = true;
+        taken = MaxLineLength + 1; // the CR LF pair is the chunk's last character
     } else if (reader.failed && (available < MaxLineLength || start[MaxLineLength - 1] == '\r')) {
         // The chunk would need bytes that the failed read did not deliver.
         return ChunkResult::ReadFailed;
     }
-    const std::size_t count = crLf ? taken - 1 : taken;
-    // A library call on purpose: knowing the length is short, compilers expand memcpy into a
-    // string instruction that is slow to start.
-    std::memmove(line, start, count);
-    if (crLf)
-        line[count - 1] = '\n';
-    line[count] = '\0';
+    if (taken == 0)
+        return ChunkResult::EndOfInput;
     reader.next += taken;
-    return count == 0 ? ChunkResult::EndOfInput : ChunkResult::Line;
+    length = taken;
+    if (start[taken - 1] == '\n') {
+        text = start;
+        return ChunkResult::Line;
+    }
+    // Only a chunk cut short of its line feed needs a terminator of its own.
+    std::memcpy(reader.unended, start, taken);
+    reader.unended[taken] = '\0';
+    text = reader.unended;
+    return ChunkResult::Line;
 }
 
 std::size_t trimLineEnd(char* line) {

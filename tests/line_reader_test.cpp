@@ -9,8 +9,9 @@
 
 namespace {
 
-// Reads `bytes` to the end and returns every chunk, each as its raw bytes up to the count read
-// (NUL bytes included), followed by how reading ended.
+// Reads `bytes` to the end and returns every chunk, each as its bytes (NUL bytes included),
+// followed by how reading ended. Checks on the way that a chunk ends in its line feed or is
+// followed by a NUL.
 struct Chunks {
     std::vector<std::string> lines;
     ChunkResult end;
@@ -23,15 +24,11 @@ Chunks readAll(const std::string& bytes) {
     static LineReader reader;
     attachLineReader(reader, file);
     Chunks chunks{{}, ChunkResult::Line};
-    char line[LineBufferSize] = {};
-    while ((chunks.end = readChunk(reader, line)) == ChunkResult::Line) {
-        // A chunk's length is not returned: find it as the last non-NUL byte plus one, which is
-        // exact for the inputs below (none ends a chunk in NUL).
-        std::size_t length = MaxLineLength;
-        while (length > 0 && line[length - 1] == '\0')
-            --length;
-        chunks.lines.emplace_back(line, length);
-        std::fill(line, line + LineBufferSize, '\0');
+    char* text = nullptr;
+    std::size_t length = 0;
+    while ((chunks.end = readChunk(reader, text, length)) == ChunkResult::Line) {
+        EXPECT_TRUE(text[length - 1] == '\n' || text[length] == '\0');
+        chunks.lines.emplace_back(text, length);
     }
     std::fclose(file);
     return chunks;
@@ -46,11 +43,13 @@ TEST(ReadChunk, SplitsAtLineFeedsAndEvery82Characters) {
     } cases[] = {
         {"LF ends a chunk and is kept", "ab\ncd\n", {"ab\n", "cd\n"}},
         {"last line without line end", "ab\ncd", {"ab\n", "cd"}},
-        {"CR LF is read as one LF", "ab\r\ncd\r\n", {"ab\n", "cd\n"}},
+        {"CR LF ends a chunk as LF does", "ab\r\ncd\r\n", {"ab\r\n", "cd\r\n"}},
         {"lone CR is an ordinary character", "a\rb\n", {"a\rb\n"}},
         {"CR at end of input stays", "ab\r", {"ab\r"}},
-        {"CR CR LF keeps the first CR", "a\r\r\n", {"a\r\n"}},
-        {"81 characters and CR LF arrive whole", x81 + "\r\n", {x81 + "\n"}},
+        {"CR CR LF is one chunk", "a\r\r\n", {"a\r\r\n"}},
+        {"81 characters and CR LF arrive whole", x81 + "\r\n", {x81 + "\r\n"}},
+        {"82 characters leave CR LF alone", x82 + "\r\n", {x82, "\r\n"}},
+        {"81 characters, CR CR LF: the pair is the 83rd", x81 + "\r\r\n", {x81 + "\r", "\r\n"}},
         {"82 characters leave the LF alone", x82 + "\n", {x82, "\n"}},
         {"100 characters come as 82 and 18", x82 + y18 + "\n", {x82, y18 + "\n"}},
         {"NUL counts toward the 82",
@@ -67,7 +66,7 @@ TEST(ReadChunk, SplitsAtLineFeedsAndEvery82Characters) {
     }
 }
 
-TEST(ReadChunk, FoldsCrLfAcrossTheInputBufferBoundary) {
+TEST(ReadChunk, TakesCrLfAcrossTheInputBufferBoundaryAsOneLineEnd) {
     // Put a CR as the last byte of the first buffer fill and its LF as the first of the next.
     std::string input;
     while (input.size() + 41 <= InputBufferSize - 1)
@@ -77,8 +76,13 @@ TEST(ReadChunk, FoldsCrLfAcrossTheInputBufferBoundary) {
     Chunks chunks = readAll(input);
     ASSERT_GE(chunks.lines.size(), 2u);
     EXPECT_EQ(chunks.lines.back(), "after\n");
-    for (const std::string& line : chunks.lines)
-        EXPECT_EQ(line.find('\r'), std::string::npos) << line;
+    const std::string& withCrLf = chunks.lines[chunks.lines.size() - 2];
+    EXPECT_EQ(withCrLf.substr(withCrLf.size() - 3), "w\r\n");
+    for (const std::string& line : chunks.lines) {
+        const std::size_t cr = line.find('\r');
+        EXPECT_TRUE(cr == std::string::npos || (cr + 2 == line.size() && line.back() == '\n'))
+            << line;
+    }
 }
 
 TEST(ReadChunk, ReportsAFailedReadApartFromTheEnd) {
@@ -87,9 +91,10 @@ TEST(ReadChunk, ReportsAFailedReadApartFromTheEnd) {
     ASSERT_NE(directory, nullptr);
     static LineReader reader;
     attachLineReader(reader, directory);
-    char line[LineBufferSize];
-    EXPECT_EQ(readChunk(reader, line), ChunkResult::ReadFailed);
-    EXPECT_EQ(readChunk(reader, line), ChunkResult::ReadFailed);
+    char* text = nullptr;
+    std::size_t length = 0;
+    EXPECT_EQ(readChunk(reader, text, length), ChunkResult::ReadFailed);
+    EXPECT_EQ(readChunk(reader, text, length), ChunkResult::ReadFailed);
     std::fclose(directory);
 }
 
