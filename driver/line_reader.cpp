@@ -1,5 +1,5 @@
-// Chunked line reading with CR LF folding, done here rather than by the C library so that it is
-// the same on every platform.
+// Chunked line reading, with a CR LF pair counted as one line feed, done here rather than by the
+// C library so that it is the same on every platform.
 #include "line_reader.h"
 
 #include <cstring>
