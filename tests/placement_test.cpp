@@ -53,17 +53,29 @@ TEST(SplitObjectPath, SplitAfterAnotherGivesTheSameNames) {
         const char* objectName;
         int keptSlots;
     } cases[] = {
-        {"a.b.c", "a.b.d", 2}, {"a.b.c", "a.b.c", 2},  {"a.b.c", "a.b", 1}, // the shorter name ends
-                                                                            // inside the kept part
-        {"a.b", "a.b.c.d", 1}, {"a.b.c", "a.bx.c", 1}, // "a.b" is not a whole component of "a.bx"
-        {"ab.c", "a.c", 0},    {"a_b.c", "a.b.c", 0},  // same names so far, but not the same
-                                                       // components
-        {"a.b.c", "a_b.c", 0}, {"A.b", "a.b", 0}, // names that differ in case are compared by the
-                                                  // walk
-        {"..a.b", "..a.c", 3}, // the leading dots come along with the first component
-        {"..a.b", ".a.b", 0},  {"..b", "..c", 0}, // only leading dots in common: nothing kept
-        {"a.b", ".a.b", 0},    {"a.", "a.x", 1},       {"a.b.c", "", 0},    {"a.b.c", "a", 0},
-        {"a..b", "a..c", 2}, // an empty component in between is kept too
+        {"a.b.c", "a.b.d", 2},
+        {"a.b.c", "a.b.c", 2},
+        // The shorter name ends inside the kept part.
+        {"a.b.c", "a.b", 1},
+        {"a.b", "a.b.c.d", 1},
+        // "a.b" is not a whole component of "a.bx".
+        {"a.b.c", "a.bx.c", 1},
+        {"ab.c", "a.c", 0},
+        // The same names so far, but not from the same components.
+        {"a_b.c", "a.b.c", 0},
+        {"a.b.c", "a_b.c", 0},
+        // Names that differ in case are left to the walk.
+        {"A.b", "a.b", 0},
+        // Leading dots come along with the first component; by themselves they are not kept.
+        {"..a.b", "..a.c", 3},
+        {"..a.b", ".a.b", 0},
+        {"..b", "..c", 0},
+        {"a.b", ".a.b", 0},
+        {"a.", "a.x", 1},
+        {"a.b.c", "", 0},
+        {"a.b.c", "a", 0},
+        // An empty component in between is kept too.
+        {"a..b", "a..c", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.before) + " then " + c.objectName);
