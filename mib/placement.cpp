@@ -16,9 +16,11 @@ bool namesOpenNode(const char* name, int length, const PathLevel& level) {
                                    static_cast<std::size_t>(length)));
 }
 
-// Where in the split name the dot that ends component `slot` stands (slot < path.slots - 1).
+// Where in the split name the dot that ends component `slot` stands, for a component past the
+// leading dots but not the last (path.leadingDots < slot < path.slots - 1): `text` leaves the
+// leading dots out.
 int dotEnding(const ObjectPath& path, int slot) {
-    return slot <= path.leadingDots ? slot - 1 : path.leadingDots + path.ends[slot];
+    return path.leadingDots + path.ends[slot];
 }
 
 // How many leading components `objectName` shares with the name split into `path` before, dot
