@@ -61,6 +61,11 @@ struct Scanner {
         }
         return false;
     }
+    // A blank in a format string, then a character: " =".
+    bool blanksThen(char expected) {
+        skipBlanks();
+        return literal(expected);
+    }
     bool number(std::int32_t& out) {
         skipBlanks();
         bool negative = false;
@@ -81,8 +86,7 @@ int scanHeader(const std::string& line, std::string& name, std::int32_t& number)
     Scanner scan{line, 0};
     if (!scan.word(name))
         return 0;
-    scan.skipBlanks();
-    if (!scan.literal('='))
+    if (!scan.blanksThen('='))
         return 1;
     return scan.number(number) ? 2 : 1;
 }
@@ -92,8 +96,7 @@ int scanObject(const std::string& line, std::string& name, char& letter) {
     Scanner scan{line, 0};
     if (!scan.word(name))
         return 0;
-    scan.skipBlanks();
-    if (!scan.literal('='))
+    if (!scan.blanksThen('='))
         return 1;
     scan.skipBlanks();
     if (scan.at >= line.size())
